@@ -1,0 +1,35 @@
+// A simple built-in player for the simulator. It looks one move ahead: a colour step that
+// completes a run, else a colour search that reacts, else an eraser on a plain square when it
+// holds one, else a colour step on a random arrow square.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <random>
+
+#include "game/Game.h"
+
+namespace quadrelle::sim {
+
+struct Move {
+    int index = 0;
+    int button = kLeftButton;
+    int shift = 0;
+    float y = 0; // twips from the square's top
+};
+
+class Player {
+public:
+    explicit Player(std::uint64_t seed) : random_(seed) {}
+    // Nothing when the board holds neither an arrow square nor, with an eraser, a plain square.
+    std::optional<Move> choose(const Game& game);
+
+private:
+    std::optional<Move> stepThatReacts(const Board& board) const;
+    std::optional<Move> searchThatReacts(const Board& board) const;
+    std::optional<Move> randomSquare(const Board& board, bool (*wanted)(Kind), int button);
+
+    std::mt19937_64 random_;
+};
+
+} // namespace quadrelle::sim
