@@ -10,7 +10,7 @@ constexpr std::array<std::string_view, kKindCount> kTexts = {
     "3down", "3updown", "4down", "1234",   "Removed",
 };
 
-int digitOf(char c) { return (c >= '0' && c <= '4') ? c - '0' : -1; }
+constexpr int digitOf(char c) { return (c >= '0' && c <= '4') ? c - '0' : -1; }
 
 } // namespace
 
@@ -36,9 +36,16 @@ bool isTwoWay(Kind kind) {
 }
 
 bool matchesColour(Kind kind, int colour) {
-    if (kind == Kind::Wildcard) return true;
-    if (!isPlain(kind) && !isArrow(kind)) return false;
-    return digitOf(firstChar(kind)) == colour;
+    // The scan asks this for every triple and colour, so it is a table look-up.
+    static constexpr auto kColourOf = [] {
+        std::array<signed char, kKindCount> colours{};
+        for (int i = 0; i < kKindCount; ++i) {
+            const bool colourKind = i >= static_cast<int>(Kind::K0) && i <= static_cast<int>(Kind::K4down);
+            colours[i] = static_cast<signed char>(colourKind ? digitOf(kTexts[i].front()) : -1);
+        }
+        return colours;
+    }();
+    return kind == Kind::Wildcard || kColourOf[static_cast<int>(kind)] == colour;
 }
 
 } // namespace quadrelle
