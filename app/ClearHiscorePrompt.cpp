@@ -1,0 +1,18 @@
+// The clear-the-high-score message box.
+#include "ClearHiscorePrompt.h"
+
+#include <QMessageBox>
+
+namespace quadrelle::app {
+
+bool askToClearHiscore(QWidget* parent) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kClearHiscoreTitle),
+                    QString::fromLatin1(kClearHiscoreQuestion),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setObjectName(QStringLiteral("ClearHiscoreBox"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace quadrelle::app

@@ -1,0 +1,78 @@
+// The window's controls as they stand before any code runs: one row per control with its
+// name, kind, place and size in twips, caption, font, alignment and colours. The window is
+// built from this table and the tests check the window against it, so each figure lives here
+// once. Places are converted to pixels at 15 twips per pixel.
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+#include <QtCore/qnamespace.h>
+
+#include <span>
+
+namespace quadrelle::app {
+
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kClientWidth = 510;
+inline constexpr int kClientHeight = 433;
+inline constexpr auto kWindowCaption = "Quadrelle!";
+inline constexpr auto kFontFamily = "Courier New";
+
+enum class ControlKind { Label, Button, ScrollBar };
+
+// The colour roles of the design, with the values of the standard scheme.
+enum class ColourRole {
+    PlatformDefault,
+    ButtonText,       // BT: black
+    Highlight3D,      // HL: white
+    HighlightText,    // HT: white
+    ButtonFace,       // BF: light grey
+    InactiveBorder,   // IB: light grey
+    WindowText,       // WT: black
+    CreditGrey,       // RGB(224, 224, 224)
+    Black,            // RGB(0, 0, 0)
+};
+
+QColor colourOf(ColourRole role);
+
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+QRect pixelsOf(TwipsRect twips);
+
+// Font sizes of the design in points, with the pixel size each is drawn at.
+enum class FontSize { None, Pt9_75, Pt14_25, Pt15_75, Pt24 };
+
+int pixelSizeOf(FontSize size);
+
+struct ControlSpec {
+    const char* name;
+    ControlKind kind;
+    TwipsRect place;
+    const char* caption;
+    FontSize font;
+    bool bold;
+    Qt::Alignment alignment;
+    ColourRole back;
+    ColourRole fore;
+    bool visible;
+    bool wordWrap;
+};
+
+// Every visible control and the three state labels below the client area, in creation
+// order: a control made later is drawn over one made earlier.
+std::span<const ControlSpec> controlTable();
+const ControlSpec& controlSpec(const char* name);
+
+// The credit line under the board.
+inline constexpr auto kCreditLine = "Quadrelle! - step colours, make rows of three";
+
+// The board: square i is at (240 + 960 * column, 240 + 960 * row) twips, 900 twips square.
+QRect squareRect(int index);
+
+} // namespace quadrelle::app

@@ -1,0 +1,19 @@
+// A push button whose caption wraps onto several lines when it is wider than the button,
+// as "New Game" does at its size. QPushButton itself draws its text on one line.
+#pragma once
+
+#include <QPushButton>
+
+namespace quadrelle::app {
+
+class NewGameButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace quadrelle::app

@@ -1,0 +1,39 @@
+// Wiring each QTimer to its TimerId.
+#include "QtTimerService.h"
+
+namespace quadrelle::app {
+
+QtTimerService::QtTimerService(QObject* parent) : QObject(parent) {
+    for (TimerId id : kAllTimers) {
+        QTimer& timer = timerFor(id);
+        const std::string_view name = timerName(id);
+        timer.setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+        timer.setInterval(intervalMs(id));
+        // The reaction chain is paced in steps of 200 ms; coarse timers could stretch them by 5 %.
+        timer.setTimerType(Qt::PreciseTimer);
+        connect(&timer, &QTimer::timeout, this, [this, id] {
+            if (onTick_) onTick_(id);
+        });
+    }
+}
+
+void QtTimerService::setEnabled(TimerId id, bool enabled) {
+    if (enabled)
+        timerFor(id).start();
+    else
+        timerFor(id).stop();
+}
+
+bool QtTimerService::isEnabled(TimerId id) const { return timerFor(id).isActive(); }
+
+bool QtTimerService::anyEnabled() const {
+    for (TimerId id : kAllTimers)
+        if (isEnabled(id)) return true;
+    return false;
+}
+
+void QtTimerService::stopAll() {
+    for (TimerId id : kAllTimers) setEnabled(id, false);
+}
+
+} // namespace quadrelle::app

@@ -1,0 +1,23 @@
+// Registering the compiled-in resources.
+#include "Resources.h"
+
+#include <QtCore/qglobal.h>
+
+#ifdef QUADRELLE_HAVE_ASSETS
+// Q_INIT_RESOURCE declares a function of the global namespace, so it is called from here.
+static bool initAssets() {
+    Q_INIT_RESOURCE(assets);
+    return true;
+}
+#else
+static bool initAssets() { return false; }
+#endif
+
+namespace quadrelle::app {
+
+bool registerResources() {
+    static const bool registered = initAssets();
+    return registered;
+}
+
+} // namespace quadrelle::app

@@ -1,0 +1,46 @@
+// Drawing a square's picture and turning Qt mouse events into the game's press and release.
+#include "SquareWidget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ControlLayout.h"
+#include "MouseArguments.h"
+
+namespace quadrelle::app {
+
+SquareWidget::SquareWidget(int index, QWidget* parent) : QWidget(parent), index_(index) {
+    setObjectName(QStringLiteral("sq%1").arg(index));
+    setProperty("Index", index);
+    setGeometry(squareRect(index));
+    setFocusPolicy(Qt::NoFocus);
+    // Every picture covers the whole square, so nothing below needs drawing first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void SquareWidget::showPicture(Picture picture, const QPixmap& pixmap) {
+    if (picture_ == picture) return;
+    picture_ = picture;
+    pixmap_ = pixmap;
+    update();
+}
+
+void SquareWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    if (!pixmap_.isNull()) painter.drawPixmap(0, 0, pixmap_);
+}
+
+void SquareWidget::mousePressEvent(QMouseEvent* event) {
+    const auto button = buttonCode(event->button());
+    if (!button) return QWidget::mousePressEvent(event);
+    emit pressed(index_, *button, shiftMask(event->modifiers()), twipsFromPixels(event->position().y()));
+}
+
+void SquareWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const auto button = buttonCode(event->button());
+    if (!button) return QWidget::mouseReleaseEvent(event);
+    emit released(index_, *button, shiftMask(event->modifiers()), twipsFromPixels(event->position().y()));
+}
+
+} // namespace quadrelle::app

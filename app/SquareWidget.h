@@ -1,0 +1,41 @@
+// One of the 36 squares of the board: a 60 x 60 widget that shows a template picture at its
+// natural size and reports mouse presses and releases in the game's terms. The release goes
+// to the square that got the press, because Qt grabs the mouse for the pressed widget.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <optional>
+
+#include "board/Picture.h"
+
+namespace quadrelle::app {
+
+class SquareWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    SquareWidget(int index, QWidget* parent);
+
+    int index() const { return index_; }
+    std::optional<Picture> picture() const { return picture_; }
+    // Repaints only when the picture is a different template.
+    void showPicture(Picture picture, const QPixmap& pixmap);
+
+signals:
+    void pressed(int index, int button, int shift, float y);
+    void released(int index, int button, int shift, float y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int index_;
+    std::optional<Picture> picture_;
+    QPixmap pixmap_;
+};
+
+} // namespace quadrelle::app

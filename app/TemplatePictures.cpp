@@ -1,0 +1,58 @@
+// Loading the template pictures, with stand-ins for any the resources lack.
+#include "TemplatePictures.h"
+
+#include <QPainter>
+
+#include "Resources.h"
+
+#include <cstdio>
+
+namespace quadrelle::app {
+
+namespace {
+
+constexpr int kPictureSide = 60;
+
+// A stand-in: a black square with a frame whose colour and width tell the templates apart.
+QPixmap standInFor(Picture picture) {
+    static constexpr std::array<QRgb, 5> kColours = {0xe080c0, 0x20c040, 0xe0c000, 0xe02040, 0x00a0c0};
+    const int n = static_cast<int>(picture);
+    QPixmap pixmap(kPictureSide, kPictureSide);
+    pixmap.fill(Qt::black);
+    if (picture == Picture::SqEmpty) return pixmap;
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor::fromRgb(kColours[static_cast<std::size_t>(n % 5)]));
+    const int inset = 2 + (n % 7) * 3;
+    painter.drawRect(inset, inset, kPictureSide - 2 * inset, kPictureSide - 2 * inset);
+    painter.setBrush(Qt::black);
+    const int hole = inset + 4 + n / 7;
+    painter.drawRect(hole, hole, kPictureSide - 2 * hole, kPictureSide - 2 * hole);
+    return pixmap;
+}
+
+} // namespace
+
+QString resourcePathOf(Picture picture) {
+    const std::string_view name = pictureName(picture);
+    return QStringLiteral(":/pictures/%1.png")
+        .arg(QLatin1StringView(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+TemplatePictures::TemplatePictures() {
+    registerResources();
+    for (int n = 0; n < kPictureCount; ++n) {
+        const auto picture = static_cast<Picture>(n);
+        QPixmap& pixmap = pixmaps_[static_cast<std::size_t>(n)];
+        pixmap = QPixmap(resourcePathOf(picture));
+        if (pixmap.isNull()) {
+            pixmap = standInFor(picture);
+            ++missing_;
+        }
+    }
+    if (missing_ > 0)
+        std::fprintf(stderr, "quadrelle: %d square pictures missing from the resources; using stand-ins\n",
+                     missing_);
+}
+
+} // namespace quadrelle::app

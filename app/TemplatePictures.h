@@ -1,0 +1,31 @@
+// The 23 template pictures the squares copy from, loaded once from the resources as
+// ":/pictures/<name>.png" (Qt picks "<name>@2x.png" on high-DPI screens). A template
+// missing from the resources gets a plain stand-in, so the game stays playable and every
+// template still looks different.
+#pragma once
+
+#include <QPixmap>
+
+#include <array>
+
+#include "board/Picture.h"
+
+namespace quadrelle::app {
+
+class TemplatePictures {
+public:
+    TemplatePictures();
+
+    const QPixmap& operator[](Picture picture) const {
+        return pixmaps_[static_cast<std::size_t>(picture)];
+    }
+    int missingCount() const { return missing_; }
+
+private:
+    std::array<QPixmap, kPictureCount> pixmaps_;
+    int missing_ = 0;
+};
+
+QString resourcePathOf(Picture picture);
+
+} // namespace quadrelle::app

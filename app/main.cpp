@@ -1,0 +1,40 @@
+// quadrelle: the game window. Closing the window, a quit signal (SIGTERM, SIGINT, SIGHUP)
+// and the end of the desktop session all end the program through the window's unload, so
+// the high score and the start level are saved.
+#include <QApplication>
+#include <QSessionManager>
+#include <QTimer>
+
+#include "QtSoundPlayer.h"
+#include "SettingsStore.h"
+#include "ShutdownSignals.h"
+#include "Tessarin.h"
+
+using namespace quadrelle::app;
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quadrelle"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.quadrelle.Quadrelle"));
+
+    const SettingsStore settings;
+    QtSoundPlayer sound;
+    Tessarin window(settings, sound);
+    QApplication::setWindowIcon(window.windowIcon());
+
+    ShutdownSignals quitSignals;
+    QObject::connect(&quitSignals, &ShutdownSignals::shutdownRequested, &window, [&window] {
+        // An open message box would keep the program running after the window closed.
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+        window.close();
+    });
+    // Qt advises saving, not quitting, when the session asks; the session ends us later.
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.saveSettings(); });
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &window, &Tessarin::unload);
+
+    window.show();
+    // Opening the sound device after the first frame keeps it from delaying the window.
+    QTimer::singleShot(0, &sound, &QtSoundPlayer::load);
+    return QApplication::exec();
+}

@@ -1,0 +1,107 @@
+// The saved settings: where the file is, that it really has a [General] section with the two
+// keys, that hand-written files are read, that absent keys give the defaults, and that a file
+// that cannot be written is reported and not fatal.
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTest>
+
+#include "SettingsStore.h"
+#include "TestMain.h"
+
+using namespace quadrelle;
+using namespace quadrelle::app;
+
+namespace {
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& contents) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(contents);
+}
+
+} // namespace
+
+class SettingsStoreTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QFile::remove(SettingsStore().filePath()); }
+
+    void userFileIsChromafallIniInTheConfigFolder() {
+        const QString expected = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Chromafall/Chromafall.ini";
+        QCOMPARE(SettingsStore().filePath(), expected);
+    }
+
+    void absentSettingsGiveTheDefaults() {
+        const SavedSettings saved = SettingsStore().read();
+        QCOMPARE(saved.hiScore, std::string("0"));
+        QCOMPARE(saved.startLevel, std::string("1"));
+    }
+
+    void writtenSettingsSitInAGeneralSection() {
+        const SettingsStore store;
+        QVERIFY(store.write({"120", "7"}));
+        const QByteArray text = contentsOf(store.filePath());
+        QVERIFY2(text.startsWith("[General]\n"), text.constData());
+        QVERIFY2(text.contains("\nHiScore=120\n"), text.constData());
+        QVERIFY2(text.contains("\nStartLevel=7"), text.constData());
+        QVERIFY2(!text.contains("%General"), text.constData());
+        const SavedSettings saved = store.read();
+        QCOMPARE(saved.hiScore, std::string("120"));
+        QCOMPARE(saved.startLevel, std::string("7"));
+    }
+
+    void aHandWrittenGeneralSectionIsRead() {
+        const SettingsStore store;
+        writeFile(store.filePath(), "[General]\r\nStartLevel=4\r\nHiScore=350\r\n");
+        const SavedSettings saved = store.read();
+        QCOMPARE(saved.hiScore, std::string("350"));
+        QCOMPARE(saved.startLevel, std::string("4"));
+    }
+
+    void keysOfOtherSectionsAreNotRead() {
+        const SettingsStore store;
+        writeFile(store.filePath(), "[Other]\nHiScore=350\nStartLevel=4\n");
+        const SavedSettings saved = store.read();
+        QCOMPARE(saved.hiScore, std::string("0"));
+        QCOMPARE(saved.startLevel, std::string("1"));
+    }
+
+    void otherKeysOfTheFileAreKeptWhenWriting() {
+        const SettingsStore store;
+        writeFile(store.filePath(), "[General]\nHiScore=5\nVolume=3\n");
+        QVERIFY(store.write({"9", "2"}));
+        const QByteArray text = contentsOf(store.filePath());
+        QVERIFY2(text.contains("Volume=3"), text.constData());
+        QVERIFY2(text.contains("HiScore=9"), text.constData());
+    }
+
+    void writingTheHighScoreAloneKeepsTheStartLevel() {
+        const SettingsStore store;
+        QVERIFY(store.write({"10", "6"}));
+        QVERIFY(store.writeHiScore("440"));
+        const SavedSettings saved = store.read();
+        QCOMPARE(saved.hiScore, std::string("440"));
+        QCOMPARE(saved.startLevel, std::string("6"));
+    }
+
+    void aFileThatCannotBeWrittenIsReportedNotFatal() {
+        // A plain file where the folder should be: this fails for root too.
+        QTemporaryDir dir;
+        writeFile(dir.filePath("blocker"), "not a folder");
+        const SettingsStore store(dir.filePath("blocker/Chromafall/Chromafall.ini"));
+        QVERIFY(!store.write({"1", "1"}));
+        QVERIFY(!store.writeHiScore("1"));
+        QCOMPARE(store.read().hiScore, std::string("0"));
+    }
+};
+
+QUADRELLE_TEST_MAIN(SettingsStoreTest)
+#include "SettingsStoreTest.moc"
