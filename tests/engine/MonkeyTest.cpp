@@ -1,0 +1,91 @@
+// Random play: presses, releases, new games and pauses in any order never break the rules
+// that hold between events.
+#include <algorithm>
+#include <cstdio>
+#include <random>
+
+#include "GameHarness.h"
+#include "game/Invariants.h"
+
+namespace quadrelle::test {
+namespace {
+
+class Monkey : public testing::TestWithParam<std::uint64_t> {};
+
+TEST_P(Monkey, RandomPlayKeepsEveryInvariantAfterEveryEvent) {
+    const std::uint64_t seed = GetParam();
+    VirtualClock clock;
+    SeededRandom random(seed);
+    RecordingSound sound;
+    Game game(clock, random, sound);
+    InvariantChecker checker;
+    std::string lastEvent;
+    const auto expectHolds = [&](int event) {
+        const auto broken = checker.check(game, clock);
+        if (broken.empty()) return true;
+        ADD_FAILURE() << "seed " << seed << ", event " << event << " (" << lastEvent << "): " << broken.front()
+                      << "\n" << boardText(game.board());
+        return false;
+    };
+    int ticks = 0;
+    std::int64_t bestScore = 0;
+    clock.setTickHandler([&](TimerId t) {
+        ++ticks;
+        game.onTimer(t);
+        lastEvent = "tick of " + std::string(timerName(t));
+        expectHolds(-1);
+    });
+
+    std::mt19937_64 rng(seed * 7919);
+    const auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<std::uint64_t>(n)); };
+    const int buttons[] = {kLeftButton, kLeftButton, kRightButton, kMiddleButton};
+    const int gamesPerSeed = 4;
+    const int eventsPerGame = 500;
+    for (int g = 0; g < gamesPerSeed; ++g) {
+        if (g == 0)
+            game.Form_Load(std::to_string(pick(1000)), std::to_string(1 + pick(9)));
+        else
+            game.Command1_Click();
+        checker.startGame(game);
+        for (int event = 0; event < eventsPerGame; ++event) {
+            const int roll = pick(100);
+            const int square = pick(kSquareCount);
+            const int button = buttons[pick(4)];
+            const int keys = pick(8);
+            const float y = static_cast<float>(pick(900)) + (pick(2) ? 0.5f : 0.0f);
+            if (roll < 35) {
+                lastEvent = "press";
+                game.sq_MouseDown(square, button, keys, y);
+            } else if (roll < 75) {
+                lastEvent = "release";
+                game.sq_MouseUp(square, button, keys, y);
+            } else if (roll < 77) {
+                lastEvent = "New Game";
+                game.HScrollLevel_Change(1 + pick(9));
+                game.Command1_Click();
+                checker.startGame(game);
+            } else {
+                lastEvent = "pause";
+                clock.advanceBy(pick(1501));
+            }
+            if (!expectHolds(event)) return;
+            bestScore = std::max(bestScore, game.counters().score);
+        }
+        clock.runUntilAtRest();
+        lastEvent = "rest";
+        if (!expectHolds(eventsPerGame)) return;
+        EXPECT_FALSE(clock.anyChainTimerEnabled());
+    }
+    // The play really reached the board: chains ran, squares went, points were made.
+    EXPECT_GT(ticks, 300);
+    EXPECT_GT(std::count(sound.played.begin(), sound.played.end(), 0), 20);
+    EXPECT_GT(std::count(sound.played.begin(), sound.played.end(), 1), 0);
+    EXPECT_GT(bestScore, 50);
+    std::printf("seed %llu: %d ticks, %zu removals, best score %lld\n", static_cast<unsigned long long>(seed), ticks,
+                sound.played.size(), static_cast<long long>(bestScore));
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, Monkey, testing::Range<std::uint64_t>(1, 6));
+
+} // namespace
+} // namespace quadrelle::test
