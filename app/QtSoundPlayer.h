@@ -1,24 +1,28 @@
 // The game's two sound clips played with Qt Multimedia: clip n is ":/sounds/<101 + n>.wav".
-// Both clips are loaded once, on load() (the window calls it right after it is first shown,
-// so opening the sound device never delays the first frame) or at the first clip played.
-// A new clip cuts off the one playing. Without a sound device the game stays silent.
+// Both clips are read once, on load() (the window calls it right after it is first shown, so
+// opening the sound device never delays the first frame) or at the first clip played. Each
+// clip plays through a QAudioSink that pulls it from memory; a new clip stops the sink and
+// starts it again, so it cuts off the clip that was playing. When a clip has played the sink
+// stops, so nothing runs at rest. Without a sound device the game stays silent.
 #pragma once
 
+#include <QAudio>
+#include <QBuffer>
 #include <QObject>
-#include <QUrl>
 
 #include <array>
-#include <memory>
+#include <optional>
 
+#include "WaveClip.h"
 #include "game/SoundOutput.h"
 
-class QSoundEffect;
+class QAudioSink;
 
 namespace quadrelle::app {
 
 inline constexpr int kClipCount = 2;
 
-QUrl clipUrl(int n);
+QString clipResourcePath(int n);
 
 class QtSoundPlayer : public QObject, public SoundOutput {
     Q_OBJECT
@@ -28,11 +32,18 @@ public:
     ~QtSoundPlayer() override;
 
     void load();
-    bool isLoaded() const { return clips_[0] != nullptr; }
+    bool isLoaded() const { return loaded_; }
+    // True once every clip has been read; false before load() or when a clip is missing.
+    bool isReady() const;
     void PlaySoundRes(int n) override;
 
 private:
-    std::array<QSoundEffect*, kClipCount> clips_{};
+    void onSinkStateChanged(QAudio::State state);
+
+    bool loaded_ = false;
+    std::array<std::optional<WaveClip>, kClipCount> clips_;
+    QBuffer playing_;
+    QAudioSink* sink_ = nullptr;
 };
 
 } // namespace quadrelle::app
