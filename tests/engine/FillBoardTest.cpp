@@ -1,6 +1,8 @@
 #include "GameHarness.h"
 #include "OddsTable.h"
 
+#include <algorithm>
+
 namespace quadrelle::test {
 namespace {
 
@@ -117,6 +119,31 @@ TEST(FillBoard, UsesTheLevelBeingPlayedForEachCall) {
         h.random.script.assign(kSquareCount, topDraw);
         h.game.FillBoard(false);
         EXPECT_EQ(h.board().kind(17), level <= 3 ? Kind::K0 : Kind::Wildcard) << level;
+    }
+}
+
+TEST(Randomness, TheClockSeededGeneratorDrawsBelowOneAndDiffersBetweenFills) {
+    ClockSeededRandom random;
+    std::vector<float> firstDraws;
+    for (int fill = 0; fill < 50; ++fill) {
+        random.reseed();
+        firstDraws.push_back(random.nextUniform());
+        for (int i = 0; i < 200; ++i) {
+            const float u = random.nextUniform();
+            ASSERT_GE(u, 0.0f);
+            ASSERT_LT(u, 1.0f);
+        }
+    }
+    std::sort(firstDraws.begin(), firstDraws.end());
+    EXPECT_EQ(std::adjacent_find(firstDraws.begin(), firstDraws.end()), firstDraws.end());
+}
+
+TEST(Randomness, ASeededGeneratorReplaysItsChainOfSeeds) {
+    SeededRandom a(99), b(99);
+    for (int fill = 0; fill < 3; ++fill) {
+        a.reseed();
+        b.reseed();
+        for (int i = 0; i < 36; ++i) ASSERT_EQ(a.nextUniform(), b.nextUniform());
     }
 }
 
