@@ -10,7 +10,7 @@ struct Shares {
     double plain, arrow, twoWay, wildcard; // percent
 };
 
-// Shares of the square families by level, as the design tabulates them (rounded to 0.1 %).
+// Shares of the square families by level, as the game promises them (rounded to 0.1 %).
 constexpr Shares kShares[] = {
     {1, 12.6, 87.4, 0, 0},      {2, 22.7, 77.3, 0, 0},      {3, 25.3, 74.7, 10.3, 0},
     {4, 29.8, 68.8, 5.4, 1.5},  {5, 33.8, 64.5, 6.1, 1.7},  {6, 35.7, 62.5, 8.6, 1.8},
