@@ -44,13 +44,15 @@ int Game::ScanReactions() {
 }
 
 // A line whose six squares are all marked earns an eraser and sweeps its colour (the first
-// character of its last marked square that is not a wildcard) off the whole board.
+// character of its last marked square that is not a wildcard) off the whole board. Gaps still
+// waiting for their clearing keep their marks; they were paid for by the scan that made them,
+// so they do not count again.
 void Game::applyFullLineRule(int first, int step) {
     int markedCount = 0;
     char lineColour = '\0';
     for (int i = 0; i < kBoardSide; ++i) {
         const Square& square = board_[first + i * step];
-        if (!square.marked) continue;
+        if (!square.marked || square.kind == Kind::Removed) continue;
         if (square.kind != Kind::Wildcard) lineColour = firstChar(square.kind);
         ++markedCount;
     }

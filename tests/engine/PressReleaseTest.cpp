@@ -55,11 +55,13 @@ const SearchCase kSearches[] = {
 };
 
 // The square sits in row 2; the two squares to its left carry the colour (if any) that should
-// react. Row 5 is a fully marked line of gaps that each scan pays one eraser for, starting from
-// -10, so the eraser count tells how many scans ran.
+// react. Row 5 is a fully marked line that each scan pays one eraser for, starting from -10, so
+// the eraser count tells how many scans ran. Its colour is the square's own colour, which no try
+// takes, so its sweep never touches the square while it is being tried.
 // A gap right of the square keeps the run to exactly those three squares.
 void laySearchBoard(GameHarness& h, std::string_view from, std::optional<char> reactingColour) {
-    h.lay(quietBoardWith({{kSquare, from}, {15, "."}, {30, "."}, {31, "."}, {32, "."}, {33, "."}, {34, "."}, {35, "."}}));
+    const std::string ownColour(1, from[0]);
+    h.lay(quietBoardWith({{kSquare, from}, {15, "."}, {35, ownColour}}));
     if (reactingColour) {
         const Kind left = kindOf(std::string(1, *reactingColour));
         h.board().setKindAndPicture(12, left);

@@ -147,6 +147,22 @@ TEST(ScanReactions, TheEraserCountStopsAtThree) {
     }
 }
 
+TEST(ScanReactions, ALineIsPaidOnceEvenWhileItsGapsWaitForTheClearing) {
+    GameHarness h;
+    h.lay(withRow(1, {"4", "4", "4", "4", "4", "4"}, "012"));
+    h.counters().newGame = false;
+    ASSERT_EQ(h.game.ScanReactions(), 4);
+    ASSERT_EQ(h.counters().removes, 1);
+    // Before the clearing tick the six gaps are still marked: later scans, such as the tries of
+    // a colour search or a click's scan, must not pay for the same line again.
+    EXPECT_EQ(h.game.ScanReactions(), 0);
+    h.game.sq_MouseDown(0, kRightButton, 0, 100);
+    h.game.sq_MouseUp(0, kRightButton, 0, 100);
+    EXPECT_EQ(h.counters().removes, 1);
+    h.clock.runUntilAtRest();
+    EXPECT_EQ(h.counters().removes, 1);
+}
+
 TEST(ScanReactions, SweptSquaresCompleteRowsFurtherDownButRowsAboveAreNotLookedAtAgain) {
     GameHarness below; // the sweep of row 0 completes row 3: two erasers
     below.lay(quietBoardWith({{0, "4"}, {1, "4"}, {2, "4"}, {3, "4"}, {4, "4"}, {5, "4"}, {18, "4"},
