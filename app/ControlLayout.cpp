@@ -22,7 +22,7 @@ constexpr Qt::Alignment kCentre = Qt::AlignHCenter | Qt::AlignTop;
 constexpr Qt::Alignment kButtonCentre = Qt::AlignCenter;
 
 // clang-format off
-constexpr std::array<ControlSpec, 22> kControls = {{
+constexpr std::array<ControlDesign, 22> kControls = {{
     // name             kind       left, top, width, height   caption         font     bold   align          back            fore             visible wrap
     {"LabelComboT",    Label,     {6220,   110,  975, 255},  " Combo x",     Pt9_75,  false, kLeft,         InactiveBorder, Black,           true,  false},
     {"LabelCombo",     Label,     {7065,   105,  360, 255},  "",             Pt9_75,  false, kLeft,         InactiveBorder, Black,           true,  false},
@@ -86,11 +86,11 @@ int pixelSizeOf(FontSize size) {
     return 0;
 }
 
-std::span<const ControlSpec> controlTable() { return kControls; }
+std::span<const ControlDesign> controlTable() { return kControls; }
 
-const ControlSpec& controlSpec(const char* name) {
-    for (const ControlSpec& spec : kControls)
-        if (std::strcmp(spec.name, name) == 0) return spec;
+const ControlDesign& controlDesign(const char* name) {
+    for (const ControlDesign& design : kControls)
+        if (std::strcmp(design.name, name) == 0) return design;
     throw std::out_of_range(name);
 }
 

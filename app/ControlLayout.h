@@ -50,7 +50,7 @@ enum class FontSize { None, Pt9_75, Pt14_25, Pt15_75, Pt24 };
 
 int pixelSizeOf(FontSize size);
 
-struct ControlSpec {
+struct ControlDesign {
     const char* name;
     ControlKind kind;
     TwipsRect place;
@@ -66,8 +66,8 @@ struct ControlSpec {
 
 // Every visible control and the three state labels below the client area, in creation
 // order: a control made later is drawn over one made earlier.
-std::span<const ControlSpec> controlTable();
-const ControlSpec& controlSpec(const char* name);
+std::span<const ControlDesign> controlTable();
+const ControlDesign& controlDesign(const char* name);
 
 // The credit line under the board.
 inline constexpr auto kCreditLine = "Quadrelle! - step colours, make rows of three";

@@ -31,18 +31,18 @@ void setTag(QLabel* label, const QString& tag) {
     if (label->property("Tag").toString() != tag) label->setProperty("Tag", tag);
 }
 
-void applyLook(QWidget* widget, const ControlSpec& spec) {
-    if (spec.font != FontSize::None) {
+void applyLook(QWidget* widget, const ControlDesign& design) {
+    if (design.font != FontSize::None) {
         QFont font(QString::fromLatin1(kFontFamily));
         font.setStyleHint(QFont::TypeWriter);
-        font.setPixelSize(pixelSizeOf(spec.font));
-        font.setBold(spec.bold);
+        font.setPixelSize(pixelSizeOf(design.font));
+        font.setBold(design.bold);
         widget->setFont(font);
     }
-    if (spec.back != ColourRole::PlatformDefault) {
+    if (design.back != ColourRole::PlatformDefault) {
         QPalette palette = widget->palette();
-        palette.setColor(QPalette::Window, colourOf(spec.back));
-        palette.setColor(QPalette::WindowText, colourOf(spec.fore));
+        palette.setColor(QPalette::Window, colourOf(design.back));
+        palette.setColor(QPalette::WindowText, colourOf(design.fore));
         widget->setPalette(palette);
         widget->setAutoFillBackground(true);
     }
@@ -107,31 +107,31 @@ void Tessarin::buildBoard() {
     }
 }
 
-QWidget* Tessarin::createControl(const ControlSpec& spec) {
+QWidget* Tessarin::createControl(const ControlDesign& design) {
     QWidget* widget = nullptr;
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
+    const QString caption = QString::fromUtf8(design.caption);
+    switch (design.kind) {
     case ControlKind::Label: {
-        QLabel* label = std::string_view(spec.name) == "LabelClr" ? new ClickableLabel(caption, this)
+        QLabel* label = std::string_view(design.name) == "LabelClr" ? new ClickableLabel(caption, this)
                                                                    : new QLabel(caption, this);
-        label->setAlignment(spec.alignment);
-        label->setWordWrap(spec.wordWrap);
+        label->setAlignment(design.alignment);
+        label->setWordWrap(design.wordWrap);
         widget = label;
         break;
     }
     case ControlKind::Button: widget = new NewGameButton(caption, this); break;
     case ControlKind::ScrollBar: widget = new QScrollBar(Qt::Vertical, this); break;
     }
-    widget->setObjectName(QString::fromLatin1(spec.name));
-    widget->setGeometry(pixelsOf(spec.place));
+    widget->setObjectName(QString::fromLatin1(design.name));
+    widget->setGeometry(pixelsOf(design.place));
     widget->setFocusPolicy(Qt::NoFocus);
-    widget->setVisible(spec.visible);
-    applyLook(widget, spec);
+    widget->setVisible(design.visible);
+    applyLook(widget, design);
     return widget;
 }
 
 void Tessarin::buildControls() {
-    for (const ControlSpec& spec : controlTable()) createControl(spec);
+    for (const ControlDesign& design : controlTable()) createControl(design);
     const auto label = [this](const char* name) { return findChild<QLabel*>(QString::fromLatin1(name)); };
     controls_.comboText = label("LabelComboT");
     controls_.comboCount = label("LabelCombo");

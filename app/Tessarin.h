@@ -56,7 +56,7 @@ private:
     void buildWindow();
     void buildBoard();
     void buildControls();
-    QWidget* createControl(const ControlSpec& spec);
+    QWidget* createControl(const ControlDesign& design);
     void connectEvents();
     void afterEngineEvent();
     void saveRaisedHighScore();
