@@ -1,6 +1,7 @@
 // Loading the template pictures, with stand-ins for any the resources lack.
 #include "TemplatePictures.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 
 #include "Resources.h"
@@ -39,12 +40,31 @@ QString resourcePathOf(Picture picture) {
         .arg(QLatin1StringView(name.data(), static_cast<qsizetype>(name.size())));
 }
 
+namespace {
+
+// QPixmap does not pick the "@2x" file by itself, so on a high-DPI screen it is loaded here
+// and drawn at half its size, which keeps the square 60 logical pixels wide.
+QPixmap loadPicture(Picture picture, qreal devicePixelRatio) {
+    const QString path = resourcePathOf(picture);
+    if (devicePixelRatio > 1.0) {
+        QPixmap sharp(QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png")));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2.0);
+            return sharp;
+        }
+    }
+    return QPixmap(path);
+}
+
+} // namespace
+
 TemplatePictures::TemplatePictures() {
     registerResources();
+    const qreal devicePixelRatio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     for (int n = 0; n < kPictureCount; ++n) {
         const auto picture = static_cast<Picture>(n);
         QPixmap& pixmap = pixmaps_[static_cast<std::size_t>(n)];
-        pixmap = QPixmap(resourcePathOf(picture));
+        pixmap = loadPicture(picture, devicePixelRatio);
         if (pixmap.isNull()) {
             pixmap = standInFor(picture);
             ++missing_;

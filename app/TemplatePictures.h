@@ -1,5 +1,5 @@
 // The 23 template pictures the squares copy from, loaded once from the resources as
-// ":/pictures/<name>.png" (Qt picks "<name>@2x.png" on high-DPI screens). A template
+// ":/pictures/<name>.png", or "<name>@2x.png" when a screen has a device pixel ratio above 1. A template
 // missing from the resources gets a plain stand-in, so the game stays playable and every
 // template still looks different.
 #pragma once
