@@ -112,8 +112,12 @@ QWidget* Tessarin::createControl(const ControlDesign& design) {
     const QString caption = QString::fromUtf8(design.caption);
     switch (design.kind) {
     case ControlKind::Label: {
-        QLabel* label = std::string_view(design.name) == "LabelClr" ? new ClickableLabel(caption, this)
-                                                                   : new QLabel(caption, this);
+        const bool clickable = std::string_view(design.name) == "LabelClr";
+        QLabel* label = clickable ? new ClickableLabel(caption, this) : new QLabel(caption, this);
+        // Only "[x]" reacts to the mouse; the others, the "Game Over" banner over the board
+        // among them, let clicks through to the squares below, since game over does not lock
+        // the board.
+        label->setAttribute(Qt::WA_TransparentForMouseEvents, !clickable);
         label->setAlignment(design.alignment);
         label->setWordWrap(design.wordWrap);
         widget = label;

@@ -207,6 +207,27 @@ private slots:
         QCOMPARE(w.sound.played, std::vector<int>{1});
     }
 
+    void theGameOverBannerLetsClicksThroughToTheSquaresBelow() {
+        TestWindow w;
+        setPosition(*w, quietBoard());
+        w->game().counters().removes = 2;
+        w->game().counters().gameOverVisible = true;
+        w->showState();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        // (170, 190) lies on the banner and on square 14 (row 2, column 2), 46 px below its top.
+        const QPoint onBanner(170, 190);
+        QVERIFY(w.label("LabelGameOver")->geometry().contains(onBanner));
+        QVERIFY(w->square(14)->geometry().contains(onBanner));
+        QSignalSpy presses(w.window.get(), &Tessarin::squarePressed);
+        QTest::mouseClick(w->windowHandle(), Qt::RightButton, {}, onBanner);
+        QCOMPARE(presses.count(), 1);
+        QCOMPARE(presses.at(0).at(0).toInt(), 14);
+        QCOMPARE(presses.at(0).at(3).toFloat(), 46.0f * 15);
+        QCOMPARE(w->game().board().kind(14), Kind::Removed);
+        QCOMPARE(w.text("LabelRemoves"), QStringLiteral("1"));
+    }
+
     void aWholeMoveRunsOnTheRealTimersAndComesToRest() {
         TestWindow w;
         // Column 0 reads 3, 3, 2up: stepping the 2up up makes a run of three red squares.
