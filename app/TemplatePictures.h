@@ -1,7 +1,5 @@
 // The 23 template pictures the squares copy from, loaded once from the resources as
-// ":/pictures/<name>.png", or "<name>@2x.png" when a screen has a device pixel ratio above 1. A template
-// missing from the resources gets a plain stand-in, so the game stays playable and every
-// template still looks different.
+// ":/pictures/<name>.png", or "<name>@2x.png" when a screen has a device pixel ratio above 1.
 #pragma once
 
 #include <QPixmap>
@@ -19,11 +17,9 @@ public:
     const QPixmap& operator[](Picture picture) const {
         return pixmaps_[static_cast<std::size_t>(picture)];
     }
-    int missingCount() const { return missing_; }
 
 private:
     std::array<QPixmap, kPictureCount> pixmaps_;
-    int missing_ = 0;
 };
 
 QString resourcePathOf(Picture picture);
