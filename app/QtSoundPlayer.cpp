@@ -1,39 +1,20 @@
-// Playing the clips through QAudioSink.
+// Reading the clips from the resources and handing them to the sound server.
 #include "QtSoundPlayer.h"
 
-#include <QAudioSink>
 #include <QFile>
-#include <QMediaDevices>
 
 #include <cstdio>
 
+#include "PulseClipPlayer.h"
 #include "Resources.h"
 
 namespace quadrelle::app {
-
-namespace {
-
-// The sink turns idle once it has pulled the last bytes, while the sound server may still hold
-// a buffer's worth unplayed; stopping it then would drop the end of a clip, and all of the
-// 0.2 s single-removal clip. Silence after each clip lets the clip itself play out first.
-constexpr int kTrailingSilenceMs = 400;
-
-QByteArray withTrailingSilence(const WaveClip& clip) {
-    const QAudioFormat& format = clip.format;
-    const qint32 silentBytes = format.bytesForDuration(qint64(kTrailingSilenceMs) * 1000);
-    const char silence = format.sampleFormat() == QAudioFormat::UInt8 ? char(0x80) : char(0);
-    return clip.samples + QByteArray(silentBytes, silence);
-}
-
-} // namespace
 
 QString clipResourcePath(int n) { return QStringLiteral(":/sounds/%1.wav").arg(101 + n); }
 
 QtSoundPlayer::QtSoundPlayer(QObject* parent) : QObject(parent) {}
 
-QtSoundPlayer::~QtSoundPlayer() {
-    if (sink_) sink_->stop();
-}
+QtSoundPlayer::~QtSoundPlayer() = default;
 
 void QtSoundPlayer::load() {
     if (loaded_) return;
@@ -44,11 +25,13 @@ void QtSoundPlayer::load() {
         auto& clip = clips_[static_cast<std::size_t>(n)];
         if (file.open(QIODevice::ReadOnly)) clip = parseWave(file.readAll());
         if (clip)
-            clip->samples = withTrailingSilence(*clip);
+            clip = withSixteenBitSamples(*clip);
         else
             std::fprintf(stderr, "quadrelle: sound clip %s is missing or unreadable\n",
                          qPrintable(clipResourcePath(n)));
     }
+    output_ = std::make_unique<PulseClipPlayer>();
+    output_->connect();
 }
 
 bool QtSoundPlayer::isReady() const {
@@ -58,27 +41,10 @@ bool QtSoundPlayer::isReady() const {
     return true;
 }
 
-void QtSoundPlayer::PlaySoundRes(int n) {
+void QtSoundPlayer::playClip(int n) {
     if (n < 0 || n >= kClipCount) return;
     load();
-    const auto& clip = clips_[static_cast<std::size_t>(n)];
-    if (!clip) return;
-
-    if (sink_) sink_->stop();
-    playing_.close();
-    if (!sink_ || sink_->format() != clip->format) {
-        delete sink_;
-        sink_ = new QAudioSink(QMediaDevices::defaultAudioOutput(), clip->format, this);
-        connect(sink_, &QAudioSink::stateChanged, this, &QtSoundPlayer::onSinkStateChanged);
-    }
-    playing_.setData(clip->samples);
-    playing_.open(QIODevice::ReadOnly);
-    sink_->start(&playing_);
-}
-
-void QtSoundPlayer::onSinkStateChanged(QAudio::State state) {
-    // The clip has run out: release the stream until the next clip.
-    if (state == QAudio::IdleState) sink_->stop();
+    if (const auto& clip = clips_[static_cast<std::size_t>(n)]) output_->play(*clip);
 }
 
 } // namespace quadrelle::app

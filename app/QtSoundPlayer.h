@@ -1,24 +1,22 @@
-// The game's two sound clips played with Qt Multimedia: clip n is ":/sounds/<101 + n>.wav".
-// Both clips are read once, on load() (the window calls it right after it is first shown, so
-// opening the sound device never delays the first frame) or at the first clip played. Each
-// clip plays through a QAudioSink that pulls it from memory; a new clip stops the sink and
-// starts it again, so it cuts off the clip that was playing. When a clip has played the sink
-// stops, so nothing runs at rest. Without a sound device the game stays silent.
+// The game's two sound clips: clip n is ":/sounds/<101 + n>.wav". Both clips are read once, on
+// load() (the window calls it right after it is first shown, so reaching the sound server never
+// delays the first frame) or at the first clip played, and played from memory by a
+// PulseClipPlayer: a new clip cuts off the one playing. Without a sound server the game stays
+// silent.
 #pragma once
 
-#include <QAudio>
-#include <QBuffer>
 #include <QObject>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 #include "WaveClip.h"
 #include "game/SoundOutput.h"
 
-class QAudioSink;
-
 namespace quadrelle::app {
+
+class PulseClipPlayer;
 
 inline constexpr int kClipCount = 2;
 
@@ -35,15 +33,14 @@ public:
     bool isLoaded() const { return loaded_; }
     // True once every clip has been read; false before load() or when a clip is missing.
     bool isReady() const;
-    void PlaySoundRes(int n) override;
+    // Starts clip n at once; a clip number out of range, or a clip missing, is silent.
+    void playClip(int n);
+    void PlaySoundRes(int n) override { playClip(n); }
 
 private:
-    void onSinkStateChanged(QAudio::State state);
-
     bool loaded_ = false;
     std::array<std::optional<WaveClip>, kClipCount> clips_;
-    QBuffer playing_;
-    QAudioSink* sink_ = nullptr;
+    std::unique_ptr<PulseClipPlayer> output_;
 };
 
 } // namespace quadrelle::app

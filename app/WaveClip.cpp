@@ -23,7 +23,7 @@ quint32 u32At(const QByteArray& bytes, qsizetype at) { return numberAt<quint32>(
 
 std::optional<WaveClip> parseWave(const QByteArray& file) {
     if (file.size() < 12 || !file.startsWith("RIFF") || file.mid(8, 4) != "WAVE") return std::nullopt;
-    std::optional<QAudioFormat> format;
+    std::optional<WaveFormat> format;
     qsizetype at = 12;
     while (at + 8 <= file.size()) {
         const QByteArray id = file.mid(at, 4);
@@ -33,11 +33,8 @@ std::optional<WaveClip> parseWave(const QByteArray& file) {
         if (id == "fmt " && size >= 16) {
             const quint16 bits = u16At(file, body + 14);
             if (u16At(file, body) != kPcm || (bits != 8 && bits != 16)) return std::nullopt;
-            QAudioFormat parsed;
-            parsed.setChannelCount(u16At(file, body + 2));
-            parsed.setSampleRate(static_cast<int>(u32At(file, body + 4)));
-            parsed.setSampleFormat(bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-            format = parsed;
+            format = WaveFormat{u16At(file, body + 2), static_cast<int>(u32At(file, body + 4)), bits,
+                                static_cast<int>(u32At(file, body + 8)), u16At(file, body + 12)};
         } else if (id == "data" && format) {
             return WaveClip{*format, file.mid(body, size)};
         }
@@ -45,6 +42,17 @@ std::optional<WaveClip> parseWave(const QByteArray& file) {
         at = body + size + (size & 1);
     }
     return std::nullopt;
+}
+
+WaveClip withSixteenBitSamples(const WaveClip& clip) {
+    if (clip.format.bitsPerSample == 16) return clip;
+    WaveClip wide{clip.format, QByteArray(clip.samples.size() * 2, Qt::Uninitialized)};
+    wide.format.bitsPerSample = 16;
+    wide.format.byteRate = clip.format.byteRate * 2;
+    wide.format.blockAlign = clip.format.blockAlign * 2;
+    for (qsizetype i = 0; i < clip.samples.size(); ++i)
+        qToLittleEndian<qint16>(qint16((quint8(clip.samples[i]) - 128) * 256), wide.samples.data() + 2 * i);
+    return wide;
 }
 
 } // namespace quadrelle::app

@@ -1,27 +1,83 @@
 // quadrelle-sound-probe: plays the game's clips through the game's own QtSoundPlayer, for the
-// recording test. "quadrelle-sound-probe 0" plays clip 0; "quadrelle-sound-probe 0 1" plays
-// clip 0 and, 300 ms later, clip 1. It exits 1.8 s after the first clip starts, or at once
-// with status 2 when the clips are missing.
+// recording checks. Each argument "N@MS" plays clip N at MS milliseconds after the start of its
+// section; the argument "wait" lets the last clip end, prints "waiting" and starts a new section
+// when a line arrives on standard input (the check restarts the sound server meanwhile). Every clip started is printed
+// as "played N at MS", MS counted from the probe's start. The probe exits 1.8 s after the last
+// clip, or at once with status 2 when the clips are missing.
+#include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include <cstdio>
+#include <unistd.h>
 
 #include "QtSoundPlayer.h"
 
 using quadrelle::app::QtSoundPlayer;
 
+namespace {
+
+constexpr int kTailMs = 1800;
+
+class Probe : public QObject {
+public:
+    Probe(QStringList steps, QtSoundPlayer& player) : steps_(std::move(steps)), player_(player) {
+        clock_.start();
+    }
+
+    void next() {
+        if (steps_.isEmpty()) {
+            QTimer::singleShot(kTailMs, qApp, &QGuiApplication::quit);
+            return;
+        }
+        const QString step = steps_.takeFirst();
+        if (step == QLatin1String("wait")) {
+            QTimer::singleShot(kTailMs, this, &Probe::waitForLine);
+            return;
+        }
+        const int clip = step.section('@', 0, 0).toInt();
+        const qint64 due = sectionStart_ + step.section('@', 1).toLongLong();
+        QTimer::singleShot(std::max<qint64>(0, due - clock_.elapsed()), Qt::PreciseTimer, this, [this, clip] {
+            player_.playClip(clip);
+            std::printf("played %d at %lld\n", clip, static_cast<long long>(clock_.elapsed()));
+            std::fflush(stdout);
+            next();
+        });
+    }
+
+private:
+    void waitForLine() {
+        std::printf("waiting\n");
+        std::fflush(stdout);
+        stdin_ = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
+        connect(stdin_, &QSocketNotifier::activated, this, [this] {
+            char line[64];
+            if (::read(STDIN_FILENO, line, sizeof line) < 0) return;
+            stdin_->deleteLater();
+            sectionStart_ = clock_.elapsed();
+            next();
+        });
+    }
+
+    QStringList steps_;
+    QtSoundPlayer& player_;
+    QElapsedTimer clock_;
+    qint64 sectionStart_ = 0;
+    QSocketNotifier* stdin_ = nullptr;
+};
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
-    const QStringList clips = QGuiApplication::arguments().mid(1);
     QtSoundPlayer player;
     player.load();
     if (!player.isReady()) {
         std::fprintf(stderr, "quadrelle-sound-probe: the clips are missing\n");
         return 2;
     }
-    for (int n = 0; n < clips.size(); ++n)
-        QTimer::singleShot(300 * n, &player, [&player, clip = clips[n].toInt()] { player.PlaySoundRes(clip); });
-    QTimer::singleShot(1800, &application, &QGuiApplication::quit);
+    Probe probe(QGuiApplication::arguments().mid(1), player);
+    probe.next();
     return QGuiApplication::exec();
 }

@@ -29,9 +29,9 @@ private slots:
     void readsTheFormatAndSamplesOfAnEightBitClip() {
         const auto clip = parseWave(wave(1, 8, "\x80\x90\x70"));
         QVERIFY(clip);
-        QCOMPARE(clip->format.sampleRate(), 11025);
-        QCOMPARE(clip->format.channelCount(), 1);
-        QCOMPARE(clip->format.sampleFormat(), QAudioFormat::UInt8);
+        QCOMPARE(clip->format.sampleRate, 11025);
+        QCOMPARE(clip->format.channels, 1);
+        QCOMPARE(clip->format.bitsPerSample, 8);
         QCOMPARE(clip->samples, QByteArray("\x80\x90\x70"));
     }
 
@@ -39,7 +39,7 @@ private slots:
         const QByteArray list = QByteArray("LIST") + le32(3) + "abc" + '\0';
         const auto clip = parseWave(wave(1, 16, QByteArray(4, '\1'), list));
         QVERIFY(clip);
-        QCOMPARE(clip->format.sampleFormat(), QAudioFormat::Int16);
+        QCOMPARE(clip->format.bitsPerSample, 16);
         QCOMPARE(clip->samples.size(), 4);
     }
 
@@ -49,6 +49,26 @@ private slots:
         QVERIFY(!parseWave(wave(1, 8, "abc").chopped(2)));      // data chunk cut short
     }
 
+    void widensEightBitSamplesAroundSilenceAtZero_data() {
+        QTest::addColumn<QByteArray>("samples");
+        QTest::addColumn<QList<qint16>>("wide");
+        QTest::newRow("silence, louder, quieter") << QByteArray("\x80\x90\x70") << QList<qint16>{0, 4096, -4096};
+        QTest::newRow("the extremes") << QByteArray("\x00\xff") << QList<qint16>{-32768, 32512};
+    }
+
+    void widensEightBitSamplesAroundSilenceAtZero() {
+        QFETCH(QByteArray, samples);
+        QFETCH(QList<qint16>, wide);
+        const WaveClip clip = withSixteenBitSamples(*parseWave(wave(1, 8, samples)));
+        QCOMPARE(clip.format.bitsPerSample, 16);
+        QCOMPARE(clip.format.blockAlign, 2);
+        QCOMPARE(clip.format.byteRate, 2 * 11025);
+        QCOMPARE(QList<qint16>(reinterpret_cast<const qint16*>(clip.samples.constData()),
+                               reinterpret_cast<const qint16*>(clip.samples.constData()) + wide.size()),
+                 wide);
+        QCOMPARE(clip.samples.size(), 2 * samples.size());
+    }
+
     void bothClipsOfTheGameAreReadable() {
         if (!registerResources()) QSKIP("built without the assets");
         for (int n = 0; n < kClipCount; ++n) {
@@ -56,7 +76,7 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly));
             const auto clip = parseWave(file.readAll());
             QVERIFY(clip);
-            QCOMPARE(clip->format.sampleRate(), 11025);
+            QCOMPARE(clip->format.sampleRate, 11025);
             QVERIFY(clip->samples.size() > 1000);
         }
     }
