@@ -12,6 +12,7 @@
 #include "AccessibleNames.h"
 #include "ClearHiscorePrompt.h"
 #include "ClickableLabel.h"
+#include "ComboBanner.h"
 #include "NewGameButton.h"
 #include "Resources.h"
 
@@ -139,6 +140,7 @@ void Tessarin::buildControls() {
     const auto label = [this](const char* name) { return findChild<QLabel*>(QString::fromLatin1(name)); };
     controls_.comboText = label("LabelComboT");
     controls_.comboCount = label("LabelCombo");
+    layOutComboBanner(*controls_.comboText, *controls_.comboCount);
     controls_.score = label("LabelScore");
     controls_.clearHiScore = label("LabelClr");
     controls_.hiScore = label("LabelHiScore");

@@ -174,6 +174,45 @@ private slots:
         QCOMPARE(w->grab().toImage().pixelColor(bannerMargin), QColor(192, 192, 192));
     }
 
+    // Also run at QT_SCALE_FACTOR=2. Dark pixels are the letters on the grey banner.
+    void comboBannerReadsComboXThenTheCount() {
+        TestWindow w;
+        w->game().counters().comboCount = 2;
+        w->game().counters().comboCountVisible = true;
+        w->game().counters().comboTextVisible = true;
+        w->showState();
+        QLabel* caption = w.label("LabelComboT");
+        QLabel* count = w.label("LabelCombo");
+        QCOMPARE(count->text(), QStringLiteral("2"));
+        const QRect banner = caption->geometry().united(count->geometry());
+        const QImage both = w->grab(banner).toImage();
+        count->hide();
+        const QImage captionAlone = w->grab(banner).toImage();
+        if (const QString dir = qEnvironmentVariable("QUADRELLE_GRABS_DIR"); !dir.isEmpty())
+            both.save(QStringLiteral("%1/combo-banner-x%2.png").arg(dir).arg(both.devicePixelRatio()));
+
+        const auto dark = [](const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 96; };
+        const int captionWidth = int(caption->width() * both.devicePixelRatio()); // black beyond it, alone
+        int captionEnd = -1; // the last column of the "x"
+        int countStart = both.width();
+        for (int y = 0; y < both.height(); ++y) {
+            for (int x = 0; x < both.width(); ++x) {
+                if (x < captionWidth && dark(captionAlone, x, y)) {
+                    captionEnd = std::max(captionEnd, x);
+                    QCOMPARE(both.pixel(x, y), captionAlone.pixel(x, y)); // the caption is intact
+                } else if (dark(both, x, y)) {
+                    countStart = std::min(countStart, x);
+                }
+            }
+        }
+        QVERIFY2(captionEnd >= 0 && countStart < both.width(), "both texts are drawn");
+        QVERIFY2(countStart > captionEnd, qPrintable(QStringLiteral("the count starts at %1, within the x ending at %2")
+                                                       .arg(countStart).arg(captionEnd)));
+        // One grey band from end to end, under the count too.
+        for (int x = 0; x < both.width(); ++x)
+            for (int y : {0, both.height() - 1}) QCOMPARE(both.pixelColor(x, y), QColor(192, 192, 192));
+    }
+
     void stateLabelsAndNothingElseLieOutsideTheClientArea() {
         TestWindow w;
         for (const char* name : {"LabelClickedY", "LabelReactions", "LabelNewGame"})
