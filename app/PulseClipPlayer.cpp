@@ -1,13 +1,12 @@
 // Clips on the sound server through libpulse's threaded main loop.
 #include "PulseClipPlayer.h"
 
+#include <cstdio>
 #include <pulse/context.h>
 #include <pulse/error.h>
 #include <pulse/rtclock.h>
 #include <pulse/stream.h>
 #include <pulse/thread-mainloop.h>
-
-#include <cstdio>
 
 namespace quadrelle::app {
 
@@ -21,22 +20,24 @@ constexpr pa_usec_t kTargetLatencyUsec = 30'000;
 constexpr pa_usec_t kIdleCloseUsec = 3'000'000;
 
 class Locked {
-public:
+  public:
     explicit Locked(pa_threaded_mainloop* loop) : loop_(loop) { pa_threaded_mainloop_lock(loop_); }
     ~Locked() { pa_threaded_mainloop_unlock(loop_); }
     Locked(const Locked&) = delete;
     Locked& operator=(const Locked&) = delete;
 
-private:
+  private:
     pa_threaded_mainloop* loop_;
 };
 
 pa_sample_spec specOf(const WaveFormat& format) {
-    return {format.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE, static_cast<uint32_t>(format.sampleRate),
-            static_cast<uint8_t>(format.channels)};
+    return {format.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE,
+            static_cast<uint32_t>(format.sampleRate), static_cast<uint8_t>(format.channels)};
 }
 
-bool usable(pa_context* context) { return context && PA_CONTEXT_IS_GOOD(pa_context_get_state(context)); }
+bool usable(pa_context* context) {
+    return context && PA_CONTEXT_IS_GOOD(pa_context_get_state(context));
+}
 
 void drop(pa_context*& context) {
     if (!context) return;
@@ -124,7 +125,8 @@ void PulseClipPlayer::writeClip() {
 void PulseClipPlayer::drain() {
     draining_ = true;
     writtenSinceDrain_ = false;
-    if (pa_operation* drain = pa_stream_drain(stream_, &PulseClipPlayer::onDrained, this)) pa_operation_unref(drain);
+    if (pa_operation* drain = pa_stream_drain(stream_, &PulseClipPlayer::onDrained, this))
+        pa_operation_unref(drain);
 }
 
 void PulseClipPlayer::endStream() {

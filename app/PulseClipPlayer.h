@@ -18,7 +18,7 @@ struct pa_mainloop_api;
 namespace quadrelle::app {
 
 class PulseClipPlayer {
-public:
+  public:
     PulseClipPlayer();
     ~PulseClipPlayer();
     PulseClipPlayer(const PulseClipPlayer&) = delete;
@@ -29,7 +29,7 @@ public:
     // Starts the clip at once, cutting off the one playing. The clip must outlive the player.
     void play(const WaveClip& clip);
 
-private:
+  private:
     // Everything below runs with the main loop's lock held.
     void connectContext();
     void startStream();
@@ -51,7 +51,7 @@ private:
     // One drain at a time: a clip written while one is under way drains after it.
     bool draining_ = false;
     bool writtenSinceDrain_ = false;
-    bool complained_ = false;        // since the last working connection
+    bool complained_ = false; // since the last working connection
 };
 
 } // namespace quadrelle::app

@@ -1,16 +1,17 @@
 // Reading the clips from the resources and handing them to the sound server.
 #include "QtSoundPlayer.h"
 
-#include <QFile>
-
-#include <cstdio>
-
 #include "PulseClipPlayer.h"
 #include "Resources.h"
 
+#include <QFile>
+#include <cstdio>
+
 namespace quadrelle::app {
 
-QString clipResourcePath(int n) { return QStringLiteral(":/sounds/%1.wav").arg(101 + n); }
+QString clipResourcePath(int n) {
+    return QStringLiteral(":/sounds/%1.wav").arg(101 + n);
+}
 
 QtSoundPlayer::QtSoundPlayer(QObject* parent) : QObject(parent) {}
 

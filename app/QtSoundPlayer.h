@@ -5,14 +5,13 @@
 // silent.
 #pragma once
 
-#include <QObject>
+#include "WaveClip.h"
+#include "game/SoundOutput.h"
 
+#include <QObject>
 #include <array>
 #include <memory>
 #include <optional>
-
-#include "WaveClip.h"
-#include "game/SoundOutput.h"
 
 namespace quadrelle::app {
 
@@ -25,7 +24,7 @@ QString clipResourcePath(int n);
 class QtSoundPlayer : public QObject, public SoundOutput {
     Q_OBJECT
 
-public:
+  public:
     explicit QtSoundPlayer(QObject* parent = nullptr);
     ~QtSoundPlayer() override;
 
@@ -37,7 +36,7 @@ public:
     void playClip(int n);
     void PlaySoundRes(int n) override { playClip(n); }
 
-private:
+  private:
     bool loaded_ = false;
     std::array<std::optional<WaveClip>, kClipCount> clips_;
     std::unique_ptr<PulseClipPlayer> output_;

@@ -16,18 +16,22 @@ constexpr double kSilenceRms = 100;
 // How far from where the first clip places it a clip's onset is searched.
 constexpr int kEarliestMs = -40;
 constexpr int kLatestMs = 60;
+constexpr int kEarliestAfterSilenceMs = -200;
 constexpr int kFirstClipSearchMs = 5000;
 // A curve this close is the clip; where the first clip starts, its best fit lies just after.
 constexpr double kCloseFit = 0.3;
-constexpr int kRefineMs = 100;
+constexpr int kLookAheadMs = 20;
 
-int samplesFor(long long ms) { return static_cast<int>(ms * kRate / 1000); }
+int samplesFor(long long ms) {
+    return static_cast<int>(ms * kRate / 1000);
+}
 
 // Window loudness at any sample offset, from running sums of squares.
 class Loudness {
-public:
+  public:
     explicit Loudness(const std::vector<double>& samples) : sums_(samples.size() + 1, 0.0) {
-        for (std::size_t i = 0; i < samples.size(); ++i) sums_[i + 1] = sums_[i] + samples[i] * samples[i];
+        for (std::size_t i = 0; i < samples.size(); ++i)
+            sums_[i + 1] = sums_[i] + samples[i] * samples[i];
     }
     int size() const { return static_cast<int>(sums_.size()) - 1; }
     // Root mean square of the window at `start`; silence outside the samples.
@@ -37,7 +41,7 @@ public:
         return std::sqrt((sums_[std::size_t(to)] - sums_[std::size_t(from)]) / kWindow);
     }
 
-private:
+  private:
     std::vector<double> sums_;
 };
 
@@ -66,12 +70,17 @@ int bestStart(const Loudness& heard, int from, int to, const Loudness& clip, int
     return best;
 }
 
-// The first place where the clip fits closely, or -1.
-int firstFit(const Loudness& heard, const Loudness& clip, int windows) {
-    const int last = std::min(heard.size(), samplesFor(kFirstClipSearchMs));
-    for (int start = 0; start <= last; start += kRate / 1000)
-        if (mismatchAt(heard, start, clip, windows) < kCloseFit)
-            return bestStart(heard, start, start + samplesFor(kRefineMs), clip, windows);
+// The first place between `from` and `to` where the clip fits closely, or -1. Not the best fit
+// over the whole span: the same clip played again 100 ms later fits as well. A curve sliding in
+// fits closely a little before the clip's start, so the fit is followed while it improves.
+int firstFit(const Loudness& heard, int from, int to, const Loudness& clip, int windows, double gain = 1) {
+    for (int start = from; start <= to; start += kRate / 1000) {
+        if (mismatchAt(heard, start, clip, windows, gain) >= kCloseFit) continue;
+        for (int next = start;; start = next) {
+            next = bestStart(heard, start, start + samplesFor(kLookAheadMs), clip, windows, gain);
+            if (next == start) return start;
+        }
+    }
     return -1;
 }
 
@@ -117,7 +126,8 @@ std::vector<Found> ClipFinder::find(const QByteArray& recording, const std::vect
     if (played.empty()) return {};
     const Loudness heard(samplesOf(recording));
     std::vector<Loudness> clips;
-    for (const auto& clip : clips_) clips.emplace_back(clip);
+    for (const auto& clip : clips_)
+        clips.emplace_back(clip);
 
     // Up to the next clip, which cuts this one off.
     const auto windowsOf = [&](std::size_t i) {
@@ -125,30 +135,40 @@ std::vector<Found> ClipFinder::find(const QByteArray& recording, const std::vect
         if (i + 1 == played.size()) return whole;
         return std::min<int>(whole, int((played[i + 1].atMs - played[i].atMs) / 10));
     };
-    const int firstStart = firstFit(heard, clips[std::size_t(played[0].clip)], windowsOf(0));
+    const int firstStart = firstFit(heard, 0, std::min(heard.size(), samplesFor(kFirstClipSearchMs)),
+                                    clips[std::size_t(played[0].clip)], windowsOf(0));
     if (firstStart < 0) return {};
     const double gain = gainAt(heard, firstStart, clips[std::size_t(played[0].clip)], windowsOf(0));
 
     std::vector<Found> found;
-    int previousStart = firstStart;
+    std::vector<int> starts;
     for (std::size_t i = 0; i < played.size(); ++i) {
         const Loudness& clip = clips[std::size_t(played[i].clip)];
         const int windows = windowsOf(i);
-        // As far after the clip before as it was played: the server's clock may drift from ours.
-        const int expected = previousStart + samplesFor(played[i].atMs - played[i > 0 ? i - 1 : 0].atMs);
-        const int start = bestStart(heard, expected + samplesFor(kEarliestMs), expected + samplesFor(kLatestMs),
-                                    clip, windows, gain);
         Found result;
+        // As far after the clip before as it was played: the server's clock may drift from ours.
+        const int expected =
+            i == 0 ? firstStart : starts.back() + samplesFor(played[i].atMs - played[i - 1].atMs);
+        // PipeWire's monitor may lose some of a long silence, so a clip after one is searched further back.
+        result.afterSilence =
+            i > 0 && played[i].atMs - played[i - 1].atMs >
+                         clips[std::size_t(played[i - 1].clip)].size() * 1000 / kRate + kLatestMs;
+        const int earliest = result.afterSilence ? kEarliestAfterSilenceMs : kEarliestMs;
+        const int from = expected + samplesFor(earliest);
+        const int to = expected + samplesFor(kLatestMs);
+        int start = result.afterSilence ? firstFit(heard, from, to, clip, windows, gain) : -1;
+        if (start < 0) start = bestStart(heard, from, to, clip, windows, gain);
         result.lagMs = (start - expected) * 1000 / kRate;
         result.soundingMs = soundingMs(heard, start, windows);
         result.expectedMs = soundingMs(clip, 0, windows);
         result.mismatch = mismatchAt(heard, start, clip, windows, gain);
-        const int end = start + clip.size() + samplesFor(30);
-        const int next = i + 1 < played.size() ? start + samplesFor(played[i + 1].atMs - played[i].atMs - 30)
-                                                : heard.size();
-        result.silentAfter = silentBetween(heard, end, next);
         found.push_back(result);
-        previousStart = start;
+        starts.push_back(start);
+    }
+    for (std::size_t i = 0; i < played.size(); ++i) {
+        const int end = starts[i] + clips[std::size_t(played[i].clip)].size() + samplesFor(30);
+        found[i].silentAfter =
+            silentBetween(heard, end, i + 1 < played.size() ? starts[i + 1] - samplesFor(10) : heard.size());
     }
     return found;
 }

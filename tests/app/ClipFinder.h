@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QByteArray>
-
 #include <vector>
 
 namespace soundcheck {
@@ -16,21 +15,22 @@ struct Played {
 };
 
 struct Found {
-    int lagMs = 0;          // onset against where the clip before places it; the first's is 0
-    int soundingMs = 0;     // from the first to the last loud window heard
-    int expectedMs = 0;     // the same for the clip's own samples, up to the cut-off
-    double mismatch = 1;    // squared loudness error over the clip's loudness
-    bool silentAfter = true; // nothing sounds between its end and the next clip
+    int lagMs = 0;             // onset against where the clip before places it; the first's is 0
+    int soundingMs = 0;        // from the first to the last loud window heard
+    int expectedMs = 0;        // the same for the clip's own samples, up to the cut-off
+    double mismatch = 1;       // squared loudness error over the clip's loudness
+    bool silentAfter = true;   // nothing sounds between its end and the next clip
+    bool afterSilence = false; // the clip before had ended: its onset is not held to the one before
 };
 
 class ClipFinder {
-public:
+  public:
     // clips[n]: the samples of clip n, re-centred and scaled to 16 bits.
     explicit ClipFinder(std::vector<std::vector<double>> clips);
     // One entry per clip played; nothing if the first clip is nowhere in the recording.
     std::vector<Found> find(const QByteArray& recording, const std::vector<Played>& played) const;
 
-private:
+  private:
     std::vector<std::vector<double>> clips_;
 };
 

@@ -1,18 +1,17 @@
 // quadrelle-sound-probe: plays the game's clips through the game's own QtSoundPlayer, for the
 // recording checks. Each argument "N@MS" plays clip N at MS milliseconds after the start of its
 // section; the argument "wait" lets the last clip end, prints "waiting" and starts a new section
-// when a line arrives on standard input (the check restarts the sound server meanwhile). Every clip started is printed
-// as "played N at MS", MS counted from the probe's start. The probe exits 1.8 s after the last
+// when a line arrives on standard input (the check restarts the sound server meanwhile). Every clip started
+// is printed as "played N at MS", MS counted from the probe's start. The probe exits 1.8 s after the last
 // clip, or at once with status 2 when the clips are missing.
+#include "QtSoundPlayer.h"
+
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QSocketNotifier>
 #include <QTimer>
-
 #include <cstdio>
 #include <unistd.h>
-
-#include "QtSoundPlayer.h"
 
 using quadrelle::app::QtSoundPlayer;
 
@@ -21,7 +20,7 @@ namespace {
 constexpr int kTailMs = 1800;
 
 class Probe : public QObject {
-public:
+  public:
     Probe(QStringList steps, QtSoundPlayer& player) : steps_(std::move(steps)), player_(player) {
         clock_.start();
     }
@@ -46,7 +45,7 @@ public:
         });
     }
 
-private:
+  private:
     void waitForLine() {
         std::printf("waiting\n");
         std::fflush(stdout);

@@ -6,16 +6,16 @@
 // with silence after it. "none" instead runs the probe with no server: it must end in time,
 // silent, with one line on stderr. Exits 0 on success, 1 on failure, 77 (skipped) when no
 // server can be started here.
-#include <QCoreApplication>
-#include <QFile>
-#include <QRegularExpression>
-
-#include <cstdio>
-
 #include "ClipFinder.h"
 #include "QtSoundPlayer.h"
 #include "Resources.h"
 #include "SoundServer.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <cstdio>
 
 using namespace soundcheck;
 
@@ -24,7 +24,7 @@ namespace {
 constexpr int kSkipped = 77;
 constexpr double kMostMismatch = 0.25;
 constexpr int kLengthToleranceMs = 30;
-constexpr int kOnsetToleranceMs = 30;
+constexpr int kOnsetToleranceMs = 40;
 
 // Clip and pause before it: cut-offs of every pair of clips 100 ms in, and clips that end freely.
 constexpr int kBlock[][2] = {{0, 0},   {1, 300}, {0, 1800}, {0, 100}, {1, 100},
@@ -53,7 +53,8 @@ std::vector<std::vector<double>> gameClips() {
         const auto clip = file.open(QIODevice::ReadOnly) ? parseWave(file.readAll()) : std::nullopt;
         std::vector<double>& samples = clips.emplace_back();
         if (clip)
-            for (char byte : clip->samples) samples.push_back((std::uint8_t(byte) - 128) * 256.0);
+            for (char byte : clip->samples)
+                samples.push_back((std::uint8_t(byte) - 128) * 256.0);
     }
     return clips;
 }
@@ -65,7 +66,8 @@ std::vector<std::vector<Played>> sectionsOf(const QByteArray& output) {
     for (const QByteArray& text : output.split('\n')) {
         if (text == "waiting") sections.emplace_back();
         const auto match = line.match(QString::fromLatin1(text));
-        if (match.hasMatch()) sections.back().push_back({match.captured(1).toInt(), match.captured(2).toLongLong()});
+        if (match.hasMatch())
+            sections.back().push_back({match.captured(1).toInt(), match.captured(2).toLongLong()});
     }
     return sections;
 }
@@ -79,12 +81,13 @@ int failures(const char* title, const std::vector<Played>& played, const std::ve
     int failed = 0;
     for (std::size_t i = 0; i < played.size(); ++i) {
         const Found& f = found[i];
-        const bool ok = f.mismatch <= kMostMismatch && std::abs(f.soundingMs - f.expectedMs) <= kLengthToleranceMs &&
-                        std::abs(f.lagMs) <= kOnsetToleranceMs && f.silentAfter;
+        const bool ok = f.mismatch <= kMostMismatch &&
+                        std::abs(f.soundingMs - f.expectedMs) <= kLengthToleranceMs &&
+                        (f.afterSilence || std::abs(f.lagMs) <= kOnsetToleranceMs) && f.silentAfter;
         failed += ok ? 0 : 1;
         std::printf("%s clip %2zu (%d) at %6lld ms: onset %+4d ms, sounds %4d ms of %4d, mismatch %.2f%s\n",
-                    ok ? "  " : "FAIL", i, played[i].clip, played[i].atMs, f.lagMs, f.soundingMs, f.expectedMs,
-                    f.mismatch, f.silentAfter ? "" : ", not silent after it");
+                    ok ? "  " : "FAIL", i, played[i].clip, played[i].atMs, f.lagMs, f.soundingMs,
+                    f.expectedMs, f.mismatch, f.silentAfter ? "" : ", not silent after it");
     }
     return failed;
 }
@@ -93,6 +96,9 @@ int checkWithoutServer(const QString& probe) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("PULSE_SERVER", "unix:/nonexistent/quadrelle-test/native");
+    // Without it Qt itself has a line to say.
+    const QTemporaryDir runtime;
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
     process.setProcessEnvironment(environment);
     process.start(probe, {"0@0", "1@100", "0@300", "1@600", "0@700"});
     if (!process.waitForFinished(15000)) {
@@ -116,7 +122,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() != 3 || !QStringList{"pulseaudio", "pipewire", "none"}.contains(arguments[1])) {
-        std::fprintf(stderr, "usage: SoundRecordingCheck pulseaudio|pipewire|none PATH-TO-quadrelle-sound-probe\n");
+        std::fprintf(stderr,
+                     "usage: SoundRecordingCheck pulseaudio|pipewire|none PATH-TO-quadrelle-sound-probe\n");
         return 1;
     }
     const QString& probePath = arguments[2];
@@ -151,6 +158,7 @@ int main(int argc, char* argv[]) {
     probe.waitForFinished(5000);
     output += probe.readAllStandardOutput();
     recordings.push_back(server.stopRecording());
+    if (qEnvironmentVariableIsSet("QUADRELLE_KEEP_RECORDINGS")) std::printf("%s", output.constData());
     const auto sections = sectionsOf(output);
     if (probe.exitCode() != 0 || sections.size() != 2 || recordings.size() != 2) {
         std::printf("FAIL: the probe did not play both parts (exit %d)\n", probe.exitCode());

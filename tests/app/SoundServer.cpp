@@ -5,12 +5,13 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QThread>
-
 #include <csignal>
 
 namespace soundcheck {
 
-QString toolPath(const char* name) { return QStandardPaths::findExecutable(QString::fromLatin1(name)); }
+QString toolPath(const char* name) {
+    return QStandardPaths::findExecutable(QString::fromLatin1(name));
+}
 
 bool run(const QString& tool, const QStringList& arguments, const QProcessEnvironment& environment) {
     QProcess process;
@@ -96,9 +97,10 @@ bool SoundServer::waitUntilAnswering() {
 
 QString SoundServer::start() {
     const bool pipeWire = kind_ == ServerKind::PipeWire;
-    const std::vector<const char*> tools = pipeWire
-        ? std::vector<const char*>{"pipewire", "pipewire-pulse", "wireplumber", "dbus-daemon", "pactl", "parecord"}
-        : std::vector<const char*>{"pulseaudio", "pactl", "parecord"};
+    const std::vector<const char*> tools =
+        pipeWire ? std::vector<const char*>{"pipewire",    "pipewire-pulse", "wireplumber",
+                                            "dbus-daemon", "pactl",          "parecord"}
+                 : std::vector<const char*>{"pulseaudio", "pactl", "parecord"};
     for (const char* tool : tools)
         if (toolPath(tool).isEmpty()) return QStringLiteral("%1 is not installed").arg(tool);
     bool up = false;
@@ -114,8 +116,13 @@ QString SoundServer::start() {
     }
     // A sink that has just appeared is not always accepted as the default at once.
     for (int tries = 0; up && tries < 10; ++tries) {
-        if (run(toolPath("pactl"), {"set-default-sink", "q"}, environment_)) return {};
-        QThread::msleep(200);
+        if (!run(toolPath("pactl"), {"set-default-sink", "q"}, environment_)) {
+            QThread::msleep(200);
+            continue;
+        }
+        // WirePlumber goes on setting up for a while; streams opened meanwhile may be moved.
+        if (pipeWire) QThread::msleep(1500);
+        return {};
     }
     return QStringLiteral("no private %1 server with a null sink could be started here")
         .arg(pipeWire ? "PipeWire" : "PulseAudio");
@@ -123,7 +130,8 @@ QString SoundServer::start() {
 
 void SoundServer::stop() {
     // The last started first: pipewire-pulse before the graph it serves.
-    for (auto it = daemons_.rbegin(); it != daemons_.rend(); ++it) end(**it);
+    for (auto it = daemons_.rbegin(); it != daemons_.rend(); ++it)
+        end(**it);
     daemons_.clear();
     if (dbusPid_ > 0) ::kill(pid_t(dbusPid_), SIGTERM);
     dbusPid_ = 0;
@@ -133,8 +141,8 @@ void SoundServer::startRecording() {
     const QString file = dir_.filePath(QStringLiteral("recording-%1.raw").arg(++recordings_));
     recorder_.setProcessEnvironment(environment_);
     recorder_.setProcessChannelMode(QProcess::ForwardedChannels);
-    recorder_.start(toolPath("parecord"), {"--raw", "--device=q.monitor", "--latency-msec=20", "--format=s16le",
-                                           "--rate=11025", "--channels=1", file});
+    recorder_.start(toolPath("parecord"), {"--raw", "--device=q.monitor", "--latency-msec=20",
+                                           "--format=s16le", "--rate=11025", "--channels=1", file});
     recorder_.waitForStarted(3000);
     QThread::msleep(300);
 }

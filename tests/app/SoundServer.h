@@ -8,7 +8,6 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QTemporaryDir>
-
 #include <memory>
 #include <vector>
 
@@ -17,7 +16,7 @@ namespace soundcheck {
 enum class ServerKind { PulseAudio, PipeWire };
 
 class SoundServer {
-public:
+  public:
     explicit SoundServer(ServerKind kind);
     ~SoundServer();
 
@@ -31,7 +30,7 @@ public:
     // Raw signed 16-bit mono samples at 11025 Hz, from startRecording() until now.
     QByteArray stopRecording();
 
-private:
+  private:
     QProcess& launch(const QString& tool, const QStringList& arguments);
     bool startPipeWire();
     bool waitUntilAnswering();
