@@ -16,7 +16,8 @@ QString toolPath(const char* name) {
 bool run(const QString& tool, const QStringList& arguments, const QProcessEnvironment& environment) {
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // pactl complains at every try while the server is starting: not worth a line.
+    process.setStandardErrorFile(QProcess::nullDevice());
     process.start(tool, arguments);
     return process.waitForFinished(5000) && process.exitStatus() == QProcess::NormalExit &&
            process.exitCode() == 0;
