@@ -53,7 +53,7 @@ private slots:
         QTest::addColumn<QByteArray>("samples");
         QTest::addColumn<QList<qint16>>("wide");
         QTest::newRow("silence, louder, quieter") << QByteArray("\x80\x90\x70") << QList<qint16>{0, 4096, -4096};
-        QTest::newRow("the extremes") << QByteArray("\x00\xff") << QList<qint16>{-32768, 32512};
+        QTest::newRow("the extremes") << QByteArray("\x00\xff", 2) << QList<qint16>{-32768, 32512};
     }
 
     void widensEightBitSamplesAroundSilenceAtZero() {
