@@ -20,13 +20,13 @@ constexpr pa_usec_t kTargetLatencyUsec = 30'000;
 constexpr pa_usec_t kIdleCloseUsec = 3'000'000;
 
 class Locked {
-  public:
+public:
     explicit Locked(pa_threaded_mainloop* loop) : loop_(loop) { pa_threaded_mainloop_lock(loop_); }
     ~Locked() { pa_threaded_mainloop_unlock(loop_); }
     Locked(const Locked&) = delete;
     Locked& operator=(const Locked&) = delete;
 
-  private:
+private:
     pa_threaded_mainloop* loop_;
 };
 

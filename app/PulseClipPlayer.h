@@ -18,7 +18,7 @@ struct pa_mainloop_api;
 namespace quadrelle::app {
 
 class PulseClipPlayer {
-  public:
+public:
     PulseClipPlayer();
     ~PulseClipPlayer();
     PulseClipPlayer(const PulseClipPlayer&) = delete;
@@ -29,7 +29,7 @@ class PulseClipPlayer {
     // Starts the clip at once, cutting off the one playing. The clip must outlive the player.
     void play(const WaveClip& clip);
 
-  private:
+private:
     // Everything below runs with the main loop's lock held.
     void connectContext();
     void startStream();

@@ -24,7 +24,7 @@ QString clipResourcePath(int n);
 class QtSoundPlayer : public QObject, public SoundOutput {
     Q_OBJECT
 
-  public:
+public:
     explicit QtSoundPlayer(QObject* parent = nullptr);
     ~QtSoundPlayer() override;
 
@@ -36,7 +36,7 @@ class QtSoundPlayer : public QObject, public SoundOutput {
     void playClip(int n);
     void PlaySoundRes(int n) override { playClip(n); }
 
-  private:
+private:
     bool loaded_ = false;
     std::array<std::optional<WaveClip>, kClipCount> clips_;
     std::unique_ptr<PulseClipPlayer> output_;

@@ -28,7 +28,7 @@ int samplesFor(long long ms) {
 
 // Window loudness at any sample offset, from running sums of squares.
 class Loudness {
-  public:
+public:
     explicit Loudness(const std::vector<double>& samples) : sums_(samples.size() + 1, 0.0) {
         for (std::size_t i = 0; i < samples.size(); ++i)
             sums_[i + 1] = sums_[i] + samples[i] * samples[i];
@@ -41,7 +41,7 @@ class Loudness {
         return std::sqrt((sums_[std::size_t(to)] - sums_[std::size_t(from)]) / kWindow);
     }
 
-  private:
+private:
     std::vector<double> sums_;
 };
 

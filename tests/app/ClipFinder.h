@@ -24,13 +24,13 @@ struct Found {
 };
 
 class ClipFinder {
-  public:
+public:
     // clips[n]: the samples of clip n, re-centred and scaled to 16 bits.
     explicit ClipFinder(std::vector<std::vector<double>> clips);
     // One entry per clip played; nothing if the first clip is nowhere in the recording.
     std::vector<Found> find(const QByteArray& recording, const std::vector<Played>& played) const;
 
-  private:
+private:
     std::vector<std::vector<double>> clips_;
 };
 

@@ -20,7 +20,7 @@ namespace {
 constexpr int kTailMs = 1800;
 
 class Probe : public QObject {
-  public:
+public:
     Probe(QStringList steps, QtSoundPlayer& player) : steps_(std::move(steps)), player_(player) {
         clock_.start();
     }
@@ -45,7 +45,7 @@ class Probe : public QObject {
         });
     }
 
-  private:
+private:
     void waitForLine() {
         std::printf("waiting\n");
         std::fflush(stdout);

@@ -16,7 +16,7 @@ namespace soundcheck {
 enum class ServerKind { PulseAudio, PipeWire };
 
 class SoundServer {
-  public:
+public:
     explicit SoundServer(ServerKind kind);
     ~SoundServer();
 
@@ -30,7 +30,7 @@ class SoundServer {
     // Raw signed 16-bit mono samples at 11025 Hz, from startRecording() until now.
     QByteArray stopRecording();
 
-  private:
+private:
     QProcess& launch(const QString& tool, const QStringList& arguments);
     bool startPipeWire();
     bool waitUntilAnswering();

@@ -2,14 +2,14 @@
 // place, caption, font, alignment, colours and visibility after the load, the board of 36
 // squares, what draws over what, the focus order and keys, the pictures the squares show in a
 // grab of the window, and the names a screen reader gets.
-#include "ControlLayout.h"
-#include "TestMain.h"
-#include "TestWindow.h"
-
 #include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
+
+#include "ControlLayout.h"
+#include "TestMain.h"
+#include "TestWindow.h"
 
 using namespace quadrelle;
 using namespace quadrelle::app;
@@ -18,7 +18,7 @@ using namespace quadrelle::app::testing;
 class WindowLayoutTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void init() { writeSettings({}); }
 
     void windowHasItsCaptionAndFixedClientArea() {
@@ -206,14 +206,11 @@ class WindowLayoutTest : public QObject {
             }
         }
         QVERIFY2(captionEnd >= 0 && countStart < both.width(), "both texts are drawn");
-        QVERIFY2(countStart > captionEnd,
-                 qPrintable(QStringLiteral("the count starts at %1, within the x ending at %2")
-                                .arg(countStart)
-                                .arg(captionEnd)));
+        QVERIFY2(countStart > captionEnd, qPrintable(QStringLiteral("the count starts at %1, within the x ending at %2")
+                                                       .arg(countStart).arg(captionEnd)));
         // One grey band from end to end, under the count too.
         for (int x = 0; x < both.width(); ++x)
-            for (int y : {0, both.height() - 1})
-                QCOMPARE(both.pixelColor(x, y), QColor(192, 192, 192));
+            for (int y : {0, both.height() - 1}) QCOMPARE(both.pixelColor(x, y), QColor(192, 192, 192));
     }
 
     void stateLabelsAndNothingElseLieOutsideTheClientArea() {
@@ -247,8 +244,7 @@ class WindowLayoutTest : public QObject {
         QCOMPARE(w.label("LabelNewGame")->property("Tag").toString(), QStringLiteral("1"));
         QCOMPARE(w.label("LabelReactions")->property("Tag").toString(), QStringLiteral("0"));
         QVERIFY(w->timers().isEnabled(TimerId::WaitAfterInit));
-        for (int i = 0; i < kSquareCount; ++i)
-            QVERIFY(w->square(i)->picture().has_value());
+        for (int i = 0; i < kSquareCount; ++i) QVERIFY(w->square(i)->picture().has_value());
     }
 
     void onlyTheButtonAndTheSpinnerTakeFocusInThatOrder() {
@@ -299,10 +295,9 @@ class WindowLayoutTest : public QObject {
     void eachSquareShowsItsPictureInAGrabOfTheWindow() {
         TestWindow w;
         std::array<Kind, kSquareCount> kinds = quietBoard();
-        const std::array<Kind, 8> extra = {Kind::K0up,   Kind::K1updown, Kind::K2down,  Kind::K3updown,
+        const std::array<Kind, 8> extra = {Kind::K0up, Kind::K1updown, Kind::K2down, Kind::K3updown,
                                            Kind::K4down, Kind::Wildcard, Kind::Removed, Kind::K3up};
-        for (std::size_t n = 0; n < extra.size(); ++n)
-            kinds[4 * n + 1] = extra[n];
+        for (std::size_t n = 0; n < extra.size(); ++n) kinds[4 * n + 1] = extra[n];
         setPosition(*w, kinds);
         w->game().board().showPicture(34, Picture::Tri2r);
         w->showState();
