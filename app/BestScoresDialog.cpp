@@ -30,6 +30,7 @@ BestScoresDialog::BestScoresDialog(const BestScores& scores, std::optional<int> 
     table_->setObjectName(QStringLiteral("BestScoresTable"));
     table_->setHorizontalHeaderLabels({tr("Rank"), tr("Score"), tr("Level"), tr("Date"), tr("Game number")});
     table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setStretchLastSection(true);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -15,6 +15,7 @@ namespace {
 
 constexpr int kPicturesPerRow = 3;
 constexpr int kPictureSpacing = 4; // as between the squares of the board
+constexpr int kRuleSpacing = 12;
 
 QLabel* paragraph(const QString& html, QWidget* parent) {
     auto* label = new QLabel(html, parent);
@@ -55,7 +56,7 @@ QWidget* HelpWindow::buildPage() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
     grid->setColumnStretch(1, 1);
-    grid->setVerticalSpacing(14);
+    grid->setVerticalSpacing(4);
     using enum Picture;
     addRule(grid, {Sq0, Sq1, Sq2, Sq3, Sq4}, tr("Five colours"),
             tr("Every square has one of five colours, and its colour also sets the size of its "
@@ -101,6 +102,7 @@ void HelpWindow::addRule(QGridLayout* grid, std::initializer_list<Picture> pictu
     const int row = grid->rowCount();
     auto* strip = new QGridLayout;
     strip->setSpacing(kPictureSpacing);
+    strip->setContentsMargins(0, kRuleSpacing, 0, 0);
     int n = 0;
     for (const Picture picture : pictures) {
         auto* label = new QLabel;
@@ -111,24 +113,27 @@ void HelpWindow::addRule(QGridLayout* grid, std::initializer_list<Picture> pictu
         ++n;
     }
     grid->addLayout(strip, row, 0, Qt::AlignRight | Qt::AlignTop);
-    grid->addWidget(paragraph(QStringLiteral("<b>%1</b><br>%2").arg(title.toHtmlEscaped(), text.toHtmlEscaped()),
-                              grid->parentWidget()),
-                    row, 1);
+    const QString html = QStringLiteral("<b>%1</b><br>%2").arg(title.toHtmlEscaped(), text.toHtmlEscaped());
+    QLabel* words = paragraph(html, grid->parentWidget());
+    words->setContentsMargins(0, kRuleSpacing, 0, 0);
+    grid->addWidget(words, row, 1);
 }
 
 void HelpWindow::addKeys(QGridLayout* grid) {
     QWidget* page = grid->parentWidget();
-    grid->addWidget(paragraph(QStringLiteral("<b>%1</b>").arg(tr("Keys").toHtmlEscaped()), page),
-                    grid->rowCount(), 0, 1, 2);
+    QLabel* heading = paragraph(QStringLiteral("<b>%1</b>").arg(tr("Keys").toHtmlEscaped()), page);
+    heading->setContentsMargins(0, 2 * kRuleSpacing, 0, 0);
+    grid->addWidget(heading, grid->rowCount(), 0, 1, 2);
     ShortcutScope scope = ShortcutScope::Window;
     for (const Shortcut& shortcut : shortcuts()) {
         if (shortcut.keys.empty()) continue;
         if (shortcut.scope != scope) {
             scope = shortcut.scope;
-            grid->addWidget(plainText(tr("While the board has the focus (Tab reaches it after the "
-                                         "other controls):"),
-                                      page),
-                            grid->rowCount(), 0, 1, 2);
+            QLabel* boardHeading = plainText(tr("While the board has the focus (Tab reaches it after "
+                                                "the other controls):"),
+                                             page);
+            boardHeading->setContentsMargins(0, kRuleSpacing, 0, 0);
+            grid->addWidget(boardHeading, grid->rowCount(), 0, 1, 2);
         }
         const int row = grid->rowCount();
         QLabel* keys = plainText(keysTextOf(shortcut), page);

@@ -86,16 +86,6 @@ private slots:
         QCOMPARE(searches.size(), 1);
     }
 
-    void onOffEntriesAreCheckable() {
-        for (const Shortcut& shortcut : shortcuts()) {
-            std::unique_ptr<QAction> action(createAction(shortcut, nullptr));
-            const bool onOff = shortcut.action == ShortcutAction::Sound ||
-                               shortcut.action == ShortcutAction::ColourSymbols;
-            QCOMPARE(action->isCheckable(), onOff);
-            QCOMPARE(action->text(), descriptionOf(shortcut));
-        }
-    }
-
     void theHelpListsEveryKeyOfTheTable() {
         HelpWindow help;
         const QStringList texts = labelTexts(help);
