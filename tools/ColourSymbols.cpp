@@ -1,11 +1,13 @@
-// The colour symbols. The shapes differ in outline rather than in size, so no two of
-// them overlap by much even when both are drawn in the same spot: a disc, a triangle,
-// a hollow square, a plus and a star, and a diamond for the wildcard.
+// The colour symbols: a ring, a triangle, three bars, a plus and a star, and an
+// asterisk for the wildcard. None of them is a filled round or square blob, which
+// would cover most of any other shape drawn in the same spot: shapes that overlap
+// little stay easy to tell apart at a glance.
 #include "ColourSymbols.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QTransform>
 #include <cmath>
 #include <numbers>
 
@@ -23,9 +25,11 @@ QPainterPath polygonPath(const QPolygonF& points) {
     return path;
 }
 
-QPainterPath disc() {
+QPainterPath ring() {
     QPainterPath path;
-    path.addEllipse(centre, 6.5, 6.5);
+    path.addEllipse(centre, 7, 7);
+    path.addEllipse(centre, 3.5, 3.5);
+    path.setFillRule(Qt::OddEvenFill);
     return path;
 }
 
@@ -33,11 +37,10 @@ QPainterPath triangle() {
     return polygonPath(QPolygonF({{0, -7}, {7.5, 6}, {-7.5, 6}}));
 }
 
-QPainterPath hollowSquare() {
+QPainterPath bars() {
     QPainterPath path;
-    path.addRect(QRectF(-6, -6, 12, 12).translated(centre));
-    path.addRect(QRectF(-3, -3, 6, 6).translated(centre));
-    path.setFillRule(Qt::OddEvenFill);
+    for (qreal top : {-7.0, -1.5, 4.0})
+        path.addRect(QRectF(-7, top, 14, 3).translated(centre));
     return path;
 }
 
@@ -56,18 +59,26 @@ QPainterPath star() {
     return polygonPath(points);
 }
 
-QPainterPath diamond() {
-    return polygonPath(QPolygonF({{0, -7.5}, {7.5, 0}, {0, 7.5}, {-7.5, 0}}));
+// Three crossing bars, as the character that matches anything.
+QPainterPath asterisk() {
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    for (int angle : {0, 60, 120}) {
+        QPainterPath bar;
+        bar.addRect(QRectF(-1.5, -7.5, 3, 15));
+        path.addPath(QTransform().translate(centre.x(), centre.y()).rotate(angle).map(bar));
+    }
+    return path.simplified();
 }
 
 QPainterPath colourShape(int digit) {
     switch (digit) {
     case 0:
-        return disc();
+        return ring();
     case 1:
         return triangle();
     case 2:
-        return hollowSquare();
+        return bars();
     case 3:
         return plus();
     default:
@@ -78,7 +89,7 @@ QPainterPath colourShape(int digit) {
 // The rim is stroked first and the shape filled over its inner half, so the white
 // keeps its full size and a black band separates it from any colour beneath.
 void drawRimmed(QPainter& painter, const QPainterPath& shape) {
-    painter.strokePath(shape, QPen(Qt::black, 2 * rimWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.strokePath(shape, QPen(Qt::black, 2 * rimWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.fillPath(shape, Qt::white);
 }
 
@@ -89,7 +100,7 @@ void drawColourSymbol(QPainter& painter, int digit) {
 }
 
 void drawWildcardSymbol(QPainter& painter) {
-    drawRimmed(painter, diamond());
+    drawRimmed(painter, asterisk());
 }
 
 } // namespace assets
