@@ -71,16 +71,9 @@ void SymbolsTest::twinDiffersOnlyInTheSymbolCorner() {
         const QImage twin = raw.convertToFormat(QImage::Format_RGB32);
         const QImage original = plain(name, s);
         const QRect corner(0, 0, symbolCorner * s, symbolCorner * s);
+        QVERIFY(differingPixels(twin, original, corner) > 0);
         QCOMPARE(differingPixels(twin, original, twin.rect()), differingPixels(twin, original, corner));
-        QVERIFY(countSet(whiteMask(twin)) >= 60 * s * s);
-        QCOMPARE(countPixels(twin, [](QRgb p) { return std::min({qRed(p), qGreen(p), qBlue(p)}) >= 224; }, corner),
-                 countSet(whiteMask(twin)));
     }
-}
-
-void SymbolsTest::emptyPictureHasNoTwin() {
-    QVERIFY(!QFile::exists(symbolPicturePath("sqEmpty", 1)));
-    QVERIFY(!QFile::exists(symbolPicturePath("sqEmpty", 2)));
 }
 
 void SymbolsTest::aColourShowsOneSymbolOnAllItsPictures_data() {

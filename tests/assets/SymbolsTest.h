@@ -11,7 +11,6 @@ class SymbolsTest : public QObject {
   private slots:
     void twinDiffersOnlyInTheSymbolCorner_data();
     void twinDiffersOnlyInTheSymbolCorner();
-    void emptyPictureHasNoTwin();
     void aColourShowsOneSymbolOnAllItsPictures_data();
     void aColourShowsOneSymbolOnAllItsPictures();
     void everyColourPairDiffersInShapeUnderSimulation_data();
