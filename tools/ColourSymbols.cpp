@@ -44,9 +44,12 @@ QPainterPath bars() {
     return path;
 }
 
+// The twelve corners, clockwise from the top arm's left.
 QPainterPath plus() {
+    // clang-format off
     return polygonPath(QPolygonF({{-3, -7}, {3, -7}, {3, -3}, {7, -3}, {7, 3}, {3, 3},
                                   {3, 7}, {-3, 7}, {-3, 3}, {-7, 3}, {-7, -3}, {-3, -3}}));
+    // clang-format on
 }
 
 QPainterPath star() {

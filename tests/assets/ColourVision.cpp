@@ -11,6 +11,7 @@ namespace {
 using Matrix = std::array<std::array<double, 3>, 3>;
 
 const Matrix& matrixFor(Deficiency deficiency) {
+    // clang-format off
     static const Matrix protanopia = {{{0.152286, 1.052583, -0.204868},
                                        {0.114503, 0.786281, 0.099216},
                                        {-0.003882, -0.048116, 1.051998}}};
@@ -20,6 +21,7 @@ const Matrix& matrixFor(Deficiency deficiency) {
     static const Matrix tritanopia = {{{1.255528, -0.076749, -0.178779},
                                        {-0.078411, 0.930809, 0.147602},
                                        {0.004733, 0.691367, 0.303900}}};
+    // clang-format on
     switch (deficiency) {
     case Deficiency::Protanopia:
         return protanopia;

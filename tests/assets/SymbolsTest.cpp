@@ -87,7 +87,8 @@ void SymbolsTest::aColourShowsOneSymbolOnAllItsPictures() {
     for (int s : {1, 2}) {
         const Mask symbol = whiteMask(withSymbol(QStringLiteral("sq%1").arg(digit), s));
         for (const QString& name : picturesOfColour(digit))
-            QVERIFY2(whiteMask(withSymbol(name, s)) == symbol, qPrintable(QStringLiteral("%1@%2x").arg(name).arg(s)));
+            QVERIFY2(whiteMask(withSymbol(name, s)) == symbol,
+                     qPrintable(QStringLiteral("%1@%2x").arg(name).arg(s)));
     }
 }
 
@@ -117,13 +118,15 @@ void SymbolsTest::everyColourPairDiffersInShapeUnderSimulation() {
             for (const SeenSymbol& symbol : *symbols) {
                 // White stays white, so the shape drawn is the shape seen.
                 QVERIFY2(countSet(symbol.seen) >= 60 * s * s, qPrintable(symbol.picture));
-                QVERIFY2(intersectionOverUnion(symbol.seen, symbol.drawn) >= 0.98, qPrintable(symbol.picture));
+                QVERIFY2(intersectionOverUnion(symbol.seen, symbol.drawn) >= 0.98,
+                         qPrintable(symbol.picture));
             }
         for (const SeenSymbol& a : firsts)
             for (const SeenSymbol& b : seconds) {
                 const double shared = intersectionOverUnion(a.seen, b.seen);
-                QVERIFY2(shared <= maxSharedArea,
-                         qPrintable(QStringLiteral("%1 and %2 share %3").arg(a.picture, b.picture).arg(shared)));
+                QVERIFY2(
+                    shared <= maxSharedArea,
+                    qPrintable(QStringLiteral("%1 and %2 share %3").arg(a.picture, b.picture).arg(shared)));
             }
     }
 }
@@ -134,7 +137,8 @@ void SymbolsTest::wildcardSymbolDiffersFromEveryColour() {
         QVERIFY(countSet(wildcard) >= 60 * s * s);
         for (int digit = 0; digit < 5; ++digit) {
             const Mask colour = whiteMask(withSymbol(QStringLiteral("sq%1").arg(digit), s));
-            QVERIFY2(intersectionOverUnion(wildcard, colour) <= maxSharedArea, qPrintable(QString::number(digit)));
+            QVERIFY2(intersectionOverUnion(wildcard, colour) <= maxSharedArea,
+                     qPrintable(QString::number(digit)));
         }
     }
 }
@@ -159,7 +163,8 @@ void SymbolsTest::simulationMakesSomeColoursAlike() {
     QFETCH(int, second);
     const QRgb a = mainColours[first], b = mainColours[second];
     QVERIFY(colourDistance(a, b) >= 128);
-    QVERIFY2(colourDistance(simulate(a, deficiency), simulate(b, deficiency)) <= 48,
-             qPrintable(QStringLiteral("%1 and %2").arg(QColor(simulate(a, deficiency)).name(),
-                                                         QColor(simulate(b, deficiency)).name())));
+    QVERIFY2(
+        colourDistance(simulate(a, deficiency), simulate(b, deficiency)) <= 48,
+        qPrintable(QStringLiteral("%1 and %2")
+                       .arg(QColor(simulate(a, deficiency)).name(), QColor(simulate(b, deficiency)).name())));
 }
