@@ -3,15 +3,9 @@
 // hue. The wildcard has a shape of its own.
 #pragma once
 
-#include <QRectF>
-
 class QPainter;
 
 namespace assets {
-
-// The corner the symbols are drawn in, rim included, in the 60 x 60 logical square:
-// left of the centred arrows and clear of the smallest outline.
-inline constexpr QRectF symbolArea(0, 0, 20, 20);
 
 void drawColourSymbol(QPainter& painter, int digit);
 void drawWildcardSymbol(QPainter& painter);
