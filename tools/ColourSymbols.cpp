@@ -15,8 +15,8 @@ namespace assets {
 namespace {
 
 // On whole pixels, so the straight edges stay sharp at 1x and 2x. No shape reaches
-// more than 8 px from it, nor its rim more than 9.5, so every symbol keeps to the
-// 20 x 20 corner: left of the centred arrows and clear of the smallest outline.
+// more than 8 px from it across or down, nor its rim more than 9.5, so every symbol
+// keeps to the 20 x 20 corner: left of the centred arrows and clear of the smallest outline.
 const QPointF centre(10, 10);
 constexpr qreal rimWidth = 1.5;
 
