@@ -59,7 +59,8 @@ def find_window(process, caption, timeout=15):
     """The top-level window with this caption of the application run by process."""
     def probe():
         if process.poll() is not None:
-            raise Failure(f"the game ended with status {process.returncode} before its window showed")
+            raise Failure(f"the game ended with status {process.returncode} "
+                          "before its window showed")
         for application in pyatspi.Registry.getDesktop(0):
             if application is None or application.get_process_id() != process.pid:
                 continue

@@ -19,6 +19,8 @@ class Picture:
         """The mean absolute difference per channel; 0 for the same pixels."""
         if (self.width, self.height) != (other.width, other.height):
             return 255.0
+        if self.rows == other.rows:
+            return 0.0
         total = sum(sum(abs(a - b) for a, b in zip(mine, theirs))
                     for mine, theirs in zip(self.rows, other.rows))
         return total / (self.width * self.height * 3)
@@ -70,6 +72,9 @@ def read_png(path):
     return Picture(width, height, rows)
 
 
+_LSB_FIRST = 0
+
+
 class _XImage(ctypes.Structure):
     # The leading fields of Xlib's XImage; the rest are never read here.
     _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
@@ -115,8 +120,9 @@ class Screen:
             raise OSError(f"cannot read the screen at {x}, {y}")
         try:
             info = image.contents
-            if info.bits_per_pixel != 32 or info.red_mask != 0xFF0000 or info.blue_mask != 0xFF:
-                raise OSError("the display is not 24-bit colour")
+            if (info.bits_per_pixel, info.byte_order, info.red_mask, info.blue_mask) != \
+                    (32, _LSB_FIRST, 0xFF0000, 0xFF):
+                raise OSError("the display does not keep 24-bit colour in 32-bit pixels")
             raw = ctypes.string_at(info.data, info.bytes_per_line * height)
         finally:
             xlib.XDestroyImage(image)
