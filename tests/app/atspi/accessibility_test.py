@@ -4,7 +4,8 @@ the window, hears every square's name and compares it with the picture the squar
 shows, reads the counters beside their captions, and follows a keyboard move on the board.
 
 Usage: accessibility_test.py GAME_BINARY PICTURES_FOLDER
-Exits 0 on success, 1 on a failure, 77 (skipped) when the desktop cannot be set up.
+Exits 0 on success, 1 on a failure, 77 (skipped) when the display or a bus cannot be
+started, and also while the board cannot be reached by keyboard (see the switch below).
 """
 
 import os
@@ -16,6 +17,7 @@ from gi.repository import GLib
 
 from outcomes import Failure, KeyboardPartPending, Unavailable
 from private_desktop import PrivateDesktop
+from screen_pixels import Screen, read_png
 
 # Until the board takes part in keyboard play, its part of the test skips. Once it does, set
 # this to False: a board that Tab cannot reach then fails the test.
@@ -49,7 +51,7 @@ def spoken_name_of(template):
 
 
 def square_templates(pictures_folder):
-    from screen_pixels import read_png
+    """The plain 1x square pictures by name: "sq2up", "sq1234", "sqEmpty"..."""
     names = [name[:-4] for name in os.listdir(pictures_folder)
              if name.startswith("sq") and name.endswith(".png") and "@" not in name]
     return {name: read_png(os.path.join(pictures_folder, name + ".png")) for name in names}
@@ -78,7 +80,6 @@ def run_checks(desktop, game, pictures_folder):
     os.environ.update(desktop.env)
     import game_checks
     from accessible_tree import find_window
-    from screen_pixels import Screen
 
     started = time.monotonic()
     window = find_window(game, WINDOW_CAPTION)
