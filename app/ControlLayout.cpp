@@ -3,8 +3,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstring>
-#include <stdexcept>
 
 #include "board/Board.h"
 
@@ -83,12 +81,6 @@ int pixelSizeOf(FontSize size) {
 }
 
 std::span<const ControlDesign> controlTable() { return kControls; }
-
-const ControlDesign& controlDesign(const char* name) {
-    for (const ControlDesign& design : kControls)
-        if (std::strcmp(design.name, name) == 0) return design;
-    throw std::out_of_range(name);
-}
 
 QRect squareRect(int index) {
     return pixelsOf({240 + 960 * columnOf(index), 240 + 960 * rowOf(index), 900, 900});

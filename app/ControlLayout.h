@@ -66,7 +66,6 @@ struct ControlDesign {
 
 // Every control in creation order: a control made later is drawn over one made earlier.
 std::span<const ControlDesign> controlTable();
-const ControlDesign& controlDesign(const char* name);
 
 // The credit line under the board.
 inline constexpr auto kCreditLine = "Quadrelle! - step colours, make rows of three";

@@ -2,7 +2,7 @@
 #include "Tessarin.h"
 
 #include <QCloseEvent>
-#include <QFile>
+#include <QDir>
 #include <QIcon>
 #include <QLabel>
 #include <QScrollBar>
@@ -20,8 +20,6 @@
 namespace quadrelle::app {
 
 namespace {
-
-constexpr std::array<int, 5> kIconSizes = {32, 48, 64, 128, 256};
 
 QString textOf(const std::string& text) { return QString::fromStdString(text); }
 
@@ -67,10 +65,10 @@ void placeControl(QWidget* widget, const ControlDesign& design) {
 QIcon loadWindowIcon() {
     registerResources();
     QIcon icon;
-    for (int size : kIconSizes) {
-        const QString path = QStringLiteral(":/icon/quadrelle-%1.png").arg(size);
-        if (QFile::exists(path)) icon.addFile(path, QSize(size, size));
-    }
+    // Every size the resources hold; each file names its own.
+    const QDir icons(QStringLiteral(":/icon"));
+    for (const QFileInfo& file : icons.entryInfoList({QStringLiteral("quadrelle-*.png")}, QDir::Files))
+        icon.addFile(file.filePath());
     return icon;
 }
 

@@ -31,6 +31,12 @@ private slots:
         QVERIFY(w->autoFillBackground());
     }
 
+    void windowIconHasEverySizeOfTheResources() {
+        TestWindow w;
+        const QList<QSize> sizes = w->windowIcon().availableSizes();
+        for (int size : {32, 48, 64, 128, 256}) QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+    }
+
     void windowHasACloseButtonOnly() {
         TestWindow w;
         const Qt::WindowFlags flags = w->windowFlags();
