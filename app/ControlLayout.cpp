@@ -3,8 +3,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstring>
-#include <stdexcept>
 
 #include "board/Board.h"
 
@@ -22,7 +20,7 @@ constexpr Qt::Alignment kCentre = Qt::AlignHCenter | Qt::AlignTop;
 constexpr Qt::Alignment kButtonCentre = Qt::AlignCenter;
 
 // clang-format off
-constexpr std::array<ControlDesign, 22> kControls = {{
+constexpr std::array<ControlDesign, 19> kControls = {{
     // name             kind       left, top, width, height   caption         font     bold   align          back            fore             visible wrap
     {"LabelComboT",    Label,     {6220,   110,  975, 255},  " Combo x",     Pt9_75,  false, kLeft,         InactiveBorder, Black,           true,  false},
     {"LabelCombo",     Label,     {7065,   105,  360, 255},  "",             Pt9_75,  false, kLeft,         InactiveBorder, Black,           true,  false},
@@ -43,10 +41,6 @@ constexpr std::array<ControlDesign, 22> kControls = {{
     {"HScrollLevel",   ScrollBar, {7200,  5890,  255, 460},  "",             None,    false, {},            PlatformDefault, PlatformDefault, true, false},
     {"LabelGameOver",  Label,     {1680,  2640, 2895, 615},  "Game Over",    Pt24,    false, kCentre,       InactiveBorder, WindowText,      false, false},
     {"Label4",         Label,     { 450,  6130, 5415, 375},  kCreditLine,    Pt9_75,  false, kLeft,         ButtonText,     CreditGrey,      true,  false},
-    // State labels: below the client area, never seen; they mirror the counters kept in tags.
-    {"LabelClickedY",  Label,     { 240, 10560,  735, 375},  "Label2",       None,    false, kLeft,         PlatformDefault, PlatformDefault, true, false},
-    {"LabelReactions", Label,     {1200, 10560,  735, 375},  "Label2",       None,    false, kLeft,         PlatformDefault, PlatformDefault, true, false},
-    {"LabelNewGame",   Label,     {2160, 10560,  735, 375},  "Label2",       None,    false, kLeft,         PlatformDefault, PlatformDefault, true, false},
 }};
 // clang-format on
 
@@ -87,12 +81,6 @@ int pixelSizeOf(FontSize size) {
 }
 
 std::span<const ControlDesign> controlTable() { return kControls; }
-
-const ControlDesign& controlDesign(const char* name) {
-    for (const ControlDesign& design : kControls)
-        if (std::strcmp(design.name, name) == 0) return design;
-    throw std::out_of_range(name);
-}
 
 QRect squareRect(int index) {
     return pixelsOf({240 + 960 * columnOf(index), 240 + 960 * rowOf(index), 900, 900});

@@ -64,10 +64,8 @@ struct ControlDesign {
     bool wordWrap;
 };
 
-// Every visible control and the three state labels below the client area, in creation
-// order: a control made later is drawn over one made earlier.
+// Every control in creation order: a control made later is drawn over one made earlier.
 std::span<const ControlDesign> controlTable();
-const ControlDesign& controlDesign(const char* name);
 
 // The credit line under the board.
 inline constexpr auto kCreditLine = "Quadrelle! - step colours, make rows of three";

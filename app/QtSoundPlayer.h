@@ -35,7 +35,8 @@ public:
     bool isLoaded() const { return loaded_; }
     // True once every clip has been read; false before load() or when a clip is missing.
     bool isReady() const;
-    void PlaySoundRes(int n) override;
+    void play(Clip clip) override { PlaySoundRes(static_cast<int>(clip)); }
+    void PlaySoundRes(int n);
 
 private:
     void onSinkStateChanged(QAudio::State state);

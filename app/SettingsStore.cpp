@@ -5,6 +5,7 @@
 
 #include <QSettings>
 
+#include <charconv>
 #include <cstdio>
 
 namespace quadrelle::app {
@@ -29,7 +30,31 @@ bool syncOrReport(QSettings& settings) {
     return false;
 }
 
+std::optional<std::int64_t> parseInteger(std::string_view text) {
+    std::int64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc{} || ptr != end) return std::nullopt;
+    return value;
+}
+
 } // namespace
+
+std::optional<std::int64_t> parseHighScore(std::string_view text) {
+    const auto value = parseInteger(text);
+    if (!value || *value < 0 || *value > kMaxStoredHighScore) return std::nullopt;
+    return value;
+}
+
+std::optional<int> parseStartLevel(std::string_view text) {
+    const auto value = parseInteger(text);
+    if (!value || *value < kMinStartLevel || *value > kMaxStartLevel) return std::nullopt;
+    return static_cast<int>(*value);
+}
+
+SavedSettings savedTextsOf(const Settings& settings) {
+    return {std::to_string(settings.highScore), std::to_string(settings.startLevel)};
+}
 
 SettingsStore::SettingsStore() : path_(userSettingsPath()) {}
 
@@ -37,10 +62,11 @@ SettingsStore::SettingsStore(QString iniPath) : path_(std::move(iniPath)) {}
 
 QString SettingsStore::filePath() const { return path_; }
 
-SavedSettings SettingsStore::read() const {
+Settings SettingsStore::read() const {
     const QSettings settings(path_, QSettings::IniFormat);
-    return {textOf(settings, kHiScoreKey, kDefaultHiScore),
-            textOf(settings, kStartLevelKey, kDefaultStartLevel)};
+    const Settings defaults;
+    return {parseHighScore(textOf(settings, kHiScoreKey, kDefaultHiScore)).value_or(defaults.highScore),
+            parseStartLevel(textOf(settings, kStartLevelKey, kDefaultStartLevel)).value_or(defaults.startLevel)};
 }
 
 bool SettingsStore::write(const SavedSettings& saved) const {

@@ -1,13 +1,12 @@
-// The game window: it builds the controls from the control table, runs the engine's load at
-// construction and its unload once at close, forwards mouse, button, scroll-bar, label and
-// timer events to the engine, and after each event shows the engine's state (captions,
-// pictures, visibility). No game rule lives here.
+// The game window: it builds the controls from the control table, starts the game with the
+// stored settings at construction and saves them once at close, turns mouse, button,
+// spinner, label and timer events into the game's events, and after each shows the game's
+// state (captions, pictures, visibility). No game rule lives here.
 #pragma once
 
 #include <QWidget>
 
 #include <array>
-#include <cstdint>
 
 #include "ControlLayout.h"
 #include "QtTimerService.h"
@@ -22,32 +21,23 @@ class QScrollBar;
 
 namespace quadrelle::app {
 
-class Tessarin : public QWidget {
+class ClickableLabel;
+
+class Tessarin : public QWidget, private GameEvents {
     Q_OBJECT
 
 public:
     Tessarin(const SettingsStore& settings, SoundOutput& sound, QWidget* parent = nullptr);
     ~Tessarin() override;
 
-    Game& game() { return game_; }
     const Game& game() const { return game_; }
-    QtTimerService& timers() { return timers_; }
-    const TemplatePictures& pictures() const { return pictures_; }
-    SquareWidget* square(int index) const { return squares_[static_cast<std::size_t>(index)]; }
+    // Goes on from a position, at rest: the board, the counters and the game number.
+    void resume(const Position& position);
 
-    // Shows the engine's state; only controls whose text, picture or visibility changed
-    // are touched. Runs after every engine event, and after a test sets up a position.
-    void showState();
     // Saves both settings without closing, as a desktop session asks before it ends.
     void saveSettings();
     // The window's unload: stops the timers and saves both settings, the first time only.
     void unload();
-    bool isUnloaded() const { return unloaded_; }
-
-signals:
-    // Each emitted after the engine has handled the event, with the arguments it got.
-    void squarePressed(int index, int button, int shift, float y);
-    void squareReleased(int index, int button, int shift, float y);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -56,14 +46,21 @@ private:
     void buildWindow();
     void buildBoard();
     void buildControls();
-    QWidget* createControl(const ControlDesign& design);
+    void createControl(const ControlDesign& design);
+    void createLabel(const ControlDesign& design);
+    void setUpButtonAndSpinner();
     void connectEvents();
-    void afterEngineEvent();
-    void saveRaisedHighScore();
+    void showState();
+    Game::Ports ports();
+
+    // GameEvents: a game over that raises the high score saves it at once, so a crash or a
+    // forced quit later in the run cannot lose it.
+    void highScoreRaised(std::int64_t score) override;
 
     const SettingsStore& settings_;
+    SoundOutput& sound_;
     QtTimerService timers_;
-    ClockSeededRandom random_;
+    SeededRandom random_;
     Game game_;
     TemplatePictures pictures_;
     std::array<SquareWidget*, kSquareCount> squares_{};
@@ -72,7 +69,7 @@ private:
         QLabel* comboText = nullptr;
         QLabel* comboCount = nullptr;
         QLabel* score = nullptr;
-        QLabel* clearHiScore = nullptr;
+        ClickableLabel* clearHiScore = nullptr;
         QLabel* hiScore = nullptr;
         QLabel* level = nullptr;
         QLabel* left = nullptr;
@@ -81,12 +78,8 @@ private:
         QLabel* startLevel = nullptr;
         QScrollBar* startLevelSpinner = nullptr;
         QLabel* gameOver = nullptr;
-        QLabel* clickedY = nullptr;
-        QLabel* reactions = nullptr;
-        QLabel* newGameFlag = nullptr;
     } controls_;
 
-    std::int64_t knownHighScore_ = 0;
     bool unloaded_ = false;
 };
 

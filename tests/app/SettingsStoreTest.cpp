@@ -40,9 +40,43 @@ private slots:
     }
 
     void absentSettingsGiveTheDefaults() {
-        const SavedSettings saved = SettingsStore().read();
-        QCOMPARE(saved.hiScore, std::string("0"));
-        QCOMPARE(saved.startLevel, std::string("1"));
+        const Settings saved = SettingsStore().read();
+        QCOMPARE(saved.highScore, 0);
+        QCOMPARE(saved.startLevel, 1);
+    }
+
+    // Texts that are not plain integers in range fall back to the defaults.
+    void storedTextsAreParsedAndChecked_data() {
+        QTest::addColumn<QString>("hiScore");
+        QTest::addColumn<QString>("startLevel");
+        QTest::addColumn<qint64>("expectedHiScore");
+        QTest::addColumn<int>("expectedStartLevel");
+        const auto row = [](const char* hi, const char* level, qint64 expectedHi, int expectedLevel) {
+            QTest::addRow("HiScore '%s', StartLevel '%s'", hi, level)
+                << QString::fromLatin1(hi) << QString::fromLatin1(level) << expectedHi << expectedLevel;
+        };
+        row("abc", "abc", 0, 1);
+        row("", "", 0, 1);
+        row("12.5", "12.5", 0, 1);
+        row("-3", "-3", 0, 1);
+        row("0", "0", 0, 1);
+        row("10", "10", 10, 1); // a high score of 10 is fine; a start level of 10 is not
+        row("99999999999999999999", "99999999999999999999", 0, 1);
+        row(" 4", " 4", 0, 1);
+        row("4 ", "+4", 0, 1);
+        row("0x10", "4.0", 0, 1);
+        row("4294967296", "9", 4294967296, 9);
+        row("999999999999", "1", 999999999999, 1);
+        row("1000000000000", "1", 0, 1);
+    }
+
+    void storedTextsAreParsedAndChecked() {
+        QFETCH(QString, hiScore);
+        QFETCH(QString, startLevel);
+        QFETCH(qint64, expectedHiScore);
+        QFETCH(int, expectedStartLevel);
+        QCOMPARE(parseHighScore(hiScore.toStdString()).value_or(0), expectedHiScore);
+        QCOMPARE(parseStartLevel(startLevel.toStdString()).value_or(1), expectedStartLevel);
     }
 
     void writtenSettingsSitInAGeneralSection() {
@@ -53,25 +87,25 @@ private slots:
         QVERIFY2(text.contains("\nHiScore=120\n"), text.constData());
         QVERIFY2(text.contains("\nStartLevel=7"), text.constData());
         QVERIFY2(!text.contains("%General"), text.constData());
-        const SavedSettings saved = store.read();
-        QCOMPARE(saved.hiScore, std::string("120"));
-        QCOMPARE(saved.startLevel, std::string("7"));
+        const Settings saved = store.read();
+        QCOMPARE(saved.highScore, 120);
+        QCOMPARE(saved.startLevel, 7);
     }
 
     void aHandWrittenGeneralSectionIsRead() {
         const SettingsStore store;
         writeFile(store.filePath(), "[General]\r\nStartLevel=4\r\nHiScore=350\r\n");
-        const SavedSettings saved = store.read();
-        QCOMPARE(saved.hiScore, std::string("350"));
-        QCOMPARE(saved.startLevel, std::string("4"));
+        const Settings saved = store.read();
+        QCOMPARE(saved.highScore, 350);
+        QCOMPARE(saved.startLevel, 4);
     }
 
     void keysOfOtherSectionsAreNotRead() {
         const SettingsStore store;
         writeFile(store.filePath(), "[Other]\nHiScore=350\nStartLevel=4\n");
-        const SavedSettings saved = store.read();
-        QCOMPARE(saved.hiScore, std::string("0"));
-        QCOMPARE(saved.startLevel, std::string("1"));
+        const Settings saved = store.read();
+        QCOMPARE(saved.highScore, 0);
+        QCOMPARE(saved.startLevel, 1);
     }
 
     void otherKeysOfTheFileAreKeptWhenWriting() {
@@ -87,9 +121,9 @@ private slots:
         const SettingsStore store;
         QVERIFY(store.write({"10", "6"}));
         QVERIFY(store.writeHiScore("440"));
-        const SavedSettings saved = store.read();
-        QCOMPARE(saved.hiScore, std::string("440"));
-        QCOMPARE(saved.startLevel, std::string("6"));
+        const Settings saved = store.read();
+        QCOMPARE(saved.highScore, 440);
+        QCOMPARE(saved.startLevel, 6);
     }
 
     void aFileThatCannotBeWrittenIsReportedNotFatal() {
@@ -99,7 +133,7 @@ private slots:
         const SettingsStore store(dir.filePath("blocker/Chromafall/Chromafall.ini"));
         QVERIFY(!store.write({"1", "1"}));
         QVERIFY(!store.writeHiScore("1"));
-        QCOMPARE(store.read().hiScore, std::string("0"));
+        QCOMPARE(store.read().highScore, 0);
     }
 };
 

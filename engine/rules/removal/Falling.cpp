@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "game/Game.h"
-
 namespace quadrelle {
 
 FallDirection fallDirection(const Board& board) {
@@ -47,17 +45,6 @@ int closeGaps(Board& board, FallDirection direction) {
     int passes = 0;
     while (direction == FallDirection::Down ? fallPass(board) : risePass(board)) ++passes;
     return passes;
-}
-
-void Game::TimerMoveDown_Timer() {
-    timers_.setEnabled(TimerId::MoveDown, false);
-    closeGaps(board_, fallDirection(board_));
-    timers_.setEnabled(TimerId::FillUp, true);
-}
-
-void Game::TimerFillUp_Timer() {
-    timers_.setEnabled(TimerId::FillUp, false);
-    FillBoard(true);
 }
 
 } // namespace quadrelle
