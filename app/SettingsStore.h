@@ -1,7 +1,8 @@
 // The two saved settings, "HiScore" and "StartLevel", as text in the user's settings of the
 // application "Chromafall", section "General". On Linux that is the INI file
 // $XDG_CONFIG_HOME/Chromafall/Chromafall.ini (~/.config/Chromafall/Chromafall.ini).
-// A setting that cannot be written is reported on stderr; the game goes on.
+// A setting that cannot be written is reported in one line on stderr, within a second, and
+// the file is left as it was; the game goes on.
 #pragma once
 
 #include <QString>
