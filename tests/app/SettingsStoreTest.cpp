@@ -207,8 +207,8 @@ private slots:
         while (garbage.size() < 20 * 1024 * 1024) garbage += "no key and no value on this line \x01\xff\n";
         writeFile(store.filePath(), garbage);
         QVERIFY(store.write({"12", "3"}));
-        QCOMPARE(store.read().hiScore, std::string("12"));
-        QCOMPARE(store.read().startLevel, std::string("3"));
+        QCOMPARE(store.read().highScore, std::int64_t{12});
+        QCOMPARE(store.read().startLevel, 3);
     }
 };
 
