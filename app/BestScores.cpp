@@ -5,7 +5,6 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <cstdio>
 #include <map>
 
 namespace quadrelle::app {
@@ -64,17 +63,14 @@ void BestScores::load(QSettings& settings) {
     if (entries_.size() > kBestScoresKept) entries_.resize(kBestScoresKept);
 }
 
-bool BestScores::save(QSettings& settings) const {
-    settings.remove(QLatin1StringView(kBestScoresGroup));
-    settings.beginGroup(QLatin1StringView(kBestScoresGroup));
-    for (std::size_t i = 0; i < entries_.size(); ++i)
-        settings.setValue(QString::number(i + 1), textOf(entries_[i]));
-    settings.endGroup();
-    settings.sync();
-    if (settings.status() == QSettings::NoError) return true;
-    std::fprintf(stderr, "quadrelle: could not save the best scores to %s; playing on\n",
-                 qPrintable(settings.fileName()));
-    return false;
+std::vector<std::pair<QString, QString>> BestScores::storedValues() const {
+    std::vector<std::pair<QString, QString>> values;
+    for (int rank = 1; rank <= kBestScoresKept; ++rank) {
+        const auto index = static_cast<std::size_t>(rank - 1);
+        values.emplace_back(QStringLiteral("%1/%2").arg(QLatin1StringView(kBestScoresGroup)).arg(rank),
+                            index < entries_.size() ? textOf(entries_[index]) : QString());
+    }
+    return values;
 }
 
 bool BestScores::qualifies(std::int64_t score) const {
@@ -90,6 +86,11 @@ std::optional<int> BestScores::insert(const BestScoreEntry& entry) {
     entries_.insert(place, entry);
     if (entries_.size() > kBestScoresKept) entries_.pop_back();
     return rank;
+}
+
+void BestScores::remove(const BestScoreEntry& entry) {
+    const auto found = std::find(entries_.begin(), entries_.end(), entry);
+    if (found != entries_.end()) entries_.erase(found);
 }
 
 } // namespace quadrelle::app

@@ -38,15 +38,17 @@ public:
 
     // Replaces the table with the stored one (empty when there is none).
     void load(QSettings& settings);
-    // Writes the table and syncs; false, after a message on stderr, when the file could not
-    // be written.
-    bool save(QSettings& settings) const;
+    // Every rank's key under the section, with its entry's text, or an empty text for a rank
+    // the table does not fill, so saving them replaces a longer stored table.
+    std::vector<std::pair<QString, QString>> storedValues() const;
 
     // Whether a game with this score would enter: above zero, and above the tenth when the
     // table is full (a tie with the tenth stays out: the earlier game keeps its place).
     bool qualifies(std::int64_t score) const;
     // Enters the game if it qualifies; its rank from 1, or nothing.
     std::optional<int> insert(const BestScoreEntry& entry);
+    // Takes out the first entry equal to this one, if any.
+    void remove(const BestScoreEntry& entry);
     void clear() { entries_.clear(); }
 
 private:

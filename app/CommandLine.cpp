@@ -9,9 +9,20 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "GameNumberPrompt.h"
+
 namespace quadrelle::app {
 
 namespace {
+
+const QCommandLineOption kGameOption(QStringList{QStringLiteral("g"), QStringLiteral("game")},
+                                     QStringLiteral("Play the game with this number: the same number deals the same boards."),
+                                     QStringLiteral("number"));
+
+[[noreturn]] void refuse(const char* what, const QString& text) {
+    std::fprintf(stderr, "quadrelle: %s '%s'; see quadrelle --help\n", what, qPrintable(text.left(40)));
+    std::exit(EXIT_FAILURE);
+}
 
 void describe(QCommandLineParser& parser) {
     QCoreApplication::setApplicationName(QStringLiteral("quadrelle"));
@@ -21,6 +32,7 @@ void describe(QCommandLineParser& parser) {
         "The high score and the start level are kept in $XDG_CONFIG_HOME/Chromafall/Chromafall.ini."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(kGameOption);
 }
 
 } // namespace
@@ -45,14 +57,16 @@ std::optional<int> answerWithoutWindow(int argc, char* argv[]) {
     return std::nullopt;
 }
 
-void rejectUnknownArguments(const QCoreApplication& application) {
+std::optional<GameNumber> gameNumberArgument(const QCoreApplication& application) {
     QCommandLineParser parser;
     describe(parser);
     parser.process(application);
-    if (parser.positionalArguments().isEmpty()) return;
-    std::fprintf(stderr, "quadrelle: unexpected argument '%s'; see quadrelle --help\n",
-                 qPrintable(parser.positionalArguments().constFirst()));
-    std::exit(EXIT_FAILURE);
+    if (!parser.positionalArguments().isEmpty()) refuse("unexpected argument", parser.positionalArguments().constFirst());
+    if (!parser.isSet(kGameOption)) return std::nullopt;
+    const QString text = parser.value(kGameOption);
+    const auto number = parseGameNumber(text);
+    if (!number) refuse("not a game number:", text);
+    return number;
 }
 
 } // namespace quadrelle::app

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The game's command line: --help and --version, and nothing else besides Qt's own options
-// (-platform, -style and the like), which QApplication takes for itself.
+// The game's command line: --help, --version and --game NUMBER, and nothing else besides Qt's
+// own options (-platform, -style and the like), which QApplication takes for itself.
 #pragma once
 
 #include <optional>
+
+#include "game/GameNumber.h"
 
 class QCoreApplication;
 
@@ -13,8 +15,9 @@ namespace quadrelle::app {
 // nothing when the game should start.
 std::optional<int> answerWithoutWindow(int argc, char* argv[]);
 
-// Once QApplication has taken Qt's own options: ends the program, with a message, when an
-// option or argument is left that the game does not know.
-void rejectUnknownArguments(const QCoreApplication& application);
+// Once QApplication has taken Qt's own options: the game number asked for with --game, if
+// any. Ends the program, with a message, when an option or argument is left that the game
+// does not know, or the number is not one.
+std::optional<GameNumber> gameNumberArgument(const QCoreApplication& application);
 
 } // namespace quadrelle::app

@@ -76,6 +76,12 @@ void QtSoundPlayer::PlaySoundRes(int n) {
     sink_->start(&playing_);
 }
 
+void QtSoundPlayer::releaseDevice() {
+    delete sink_;
+    sink_ = nullptr;
+    playing_.close();
+}
+
 void QtSoundPlayer::onSinkStateChanged(QAudio::State state) {
     // The clip has run out: release the stream until the next clip.
     if (state == QAudio::IdleState) sink_->stop();

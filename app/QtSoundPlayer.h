@@ -37,6 +37,8 @@ public:
     bool isReady() const;
     void play(Clip clip) override { PlaySoundRes(static_cast<int>(clip)); }
     void PlaySoundRes(int n);
+    // Stops the clip playing and lets go of the sound device.
+    void releaseDevice();
 
 private:
     void onSinkStateChanged(QAudio::State state);

@@ -32,6 +32,22 @@ std::optional<std::int64_t> parseInteger(std::string_view text) {
     return value;
 }
 
+QString optionKey(const char* name) { return QStringLiteral("%1/%2").arg(QLatin1StringView(kOptionsGroup), QLatin1StringView(name)); }
+
+// Anything but the two words keeps the default.
+bool flagOf(const QSettings& settings, const char* name, bool fallback) {
+    const QString text = settings.value(optionKey(name)).toString();
+    if (text == QStringLiteral("true")) return true;
+    if (text == QStringLiteral("false")) return false;
+    return fallback;
+}
+
+IniValues valuesOf(const SavedSettings& saved) {
+    return {{kHiScoreKey, QString::fromStdString(saved.hiScore)}, {kStartLevelKey, QString::fromStdString(saved.startLevel)}};
+}
+
+QString textOf(bool flag) { return flag ? QStringLiteral("true") : QStringLiteral("false"); }
+
 } // namespace
 
 std::optional<std::int64_t> parseHighScore(std::string_view text) {
@@ -63,13 +79,36 @@ Settings SettingsStore::read() const {
             parseStartLevel(textOf(settings, kStartLevelKey, kDefaultStartLevel)).value_or(defaults.startLevel)};
 }
 
-bool SettingsStore::write(const SavedSettings& saved) const {
-    return saveIniValues(path_, {{kHiScoreKey, QString::fromStdString(saved.hiScore)},
-                                 {kStartLevelKey, QString::fromStdString(saved.startLevel)}});
+bool SettingsStore::write(const SavedSettings& saved) const { return saveIniValues(path_, valuesOf(saved)); }
+
+bool SettingsStore::write(const SavedSettings& saved, const BestScores& scores) const {
+    IniValues values = valuesOf(saved);
+    for (auto& value : scores.storedValues()) values.push_back(std::move(value));
+    return saveIniValues(path_, values);
 }
 
 bool SettingsStore::writeHiScore(const std::string& hiScore) const {
     return saveIniValues(path_, {{kHiScoreKey, QString::fromStdString(hiScore)}});
 }
+
+Options SettingsStore::readOptions() const {
+    const QSettings settings(path_, QSettings::IniFormat);
+    const Options defaults;
+    return {flagOf(settings, "Sound", defaults.sound), flagOf(settings, "ColourSymbols", defaults.colourSymbols)};
+}
+
+bool SettingsStore::writeOptions(const Options& options) const {
+    return saveIniValues(path_, {{optionKey("Sound"), textOf(options.sound)},
+                                 {optionKey("ColourSymbols"), textOf(options.colourSymbols)}});
+}
+
+BestScores SettingsStore::readBestScores() const {
+    QSettings settings(path_, QSettings::IniFormat);
+    BestScores scores;
+    scores.load(settings);
+    return scores;
+}
+
+bool SettingsStore::writeBestScores(const BestScores& scores) const { return saveIniValues(path_, scores.storedValues()); }
 
 } // namespace quadrelle::app

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "BestScores.h"
 #include "game/Settings.h"
 
 namespace quadrelle::app {
@@ -23,6 +24,15 @@ inline constexpr auto kHiScoreKey = "HiScore";
 inline constexpr auto kStartLevelKey = "StartLevel";
 inline constexpr auto kDefaultHiScore = "0";
 inline constexpr auto kDefaultStartLevel = "1";
+
+// The player's choices beyond the design, in a section of their own: [Options] with "Sound"
+// and "ColourSymbols", each "true" or "false".
+inline constexpr auto kOptionsGroup = "Options";
+
+struct Options {
+    bool sound = true;
+    bool colourSymbols = false;
+};
 
 // The settings as the file holds them.
 struct SavedSettings {
@@ -48,7 +58,14 @@ public:
     Settings read() const;
     // Each returns false, after a message on stderr, when the file could not be written.
     bool write(const SavedSettings& settings) const;
+    // Both settings and the best scores in one save, as the window does at close.
+    bool write(const SavedSettings& settings, const BestScores& scores) const;
     bool writeHiScore(const std::string& hiScore) const;
+
+    Options readOptions() const;
+    bool writeOptions(const Options& options) const;
+    BestScores readBestScores() const;
+    bool writeBestScores(const BestScores& scores) const;
 
 private:
     QString path_;

@@ -13,12 +13,14 @@ SquareWidget::SquareWidget(int index, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("sq%1").arg(index));
     setGeometry(squareRect(index));
     setFocusPolicy(Qt::NoFocus);
+    // A right click here is a colour search, never the window's menu.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     // Every picture covers the whole square, so nothing below needs drawing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void SquareWidget::showPicture(Picture picture, const QPixmap& pixmap) {
-    if (picture_ == picture) return;
+    if (picture_ == picture && pixmap_.cacheKey() == pixmap.cacheKey()) return;
     picture_ = picture;
     pixmap_ = pixmap;
     update();

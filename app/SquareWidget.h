@@ -19,7 +19,7 @@ class SquareWidget : public QWidget {
 public:
     SquareWidget(int index, QWidget* parent);
 
-    // Repaints only when the picture is a different template.
+    // Repaints only when the picture is a different template or another set's copy of it.
     void showPicture(Picture picture, const QPixmap& pixmap);
 
 signals:

@@ -12,7 +12,7 @@
 #include <chrono>
 
 #include "AccessibleNames.h"
-#include "ClearHiscorePrompt.h"
+#include "BoardOverlay.h"
 #include "ClickableLabel.h"
 #include "NewGameButton.h"
 #include "Resources.h"
@@ -32,9 +32,10 @@ constexpr int kSpinnerFlip = kMinStartLevel + kMaxStartLevel;
 constexpr int spinnerValueOf(int startLevel) { return kSpinnerFlip - startLevel; }
 constexpr int startLevelOf(int spinnerValue) { return kSpinnerFlip - spinnerValue; }
 
-// A new game's number, drawn from the clock once per game.
+// A new game's number, drawn from the clock once per game, and short enough to note down.
 GameNumber gameNumberFromClock() {
-    return {static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count())};
+    const auto nanoseconds = std::chrono::system_clock::now().time_since_epoch().count();
+    return {static_cast<std::uint64_t>(nanoseconds) % 1'000'000'000U};
 }
 
 void applyLook(QWidget* widget, const ControlDesign& design) {
@@ -74,13 +75,18 @@ QIcon loadWindowIcon() {
 
 } // namespace
 
-Tessarin::Tessarin(const SettingsStore& settings, SoundOutput& sound, QWidget* parent)
-    : QWidget(parent), settings_(settings), sound_(sound), game_(ports()) {
+Tessarin::Tessarin(const SettingsStore& settings, SoundOutput& sound, std::optional<GameNumber> firstGame,
+                   std::function<void()> releaseSoundDevice, QWidget* parent)
+    : QWidget(parent), settings_(settings), sound_(sound, std::move(releaseSoundDevice)), game_(ports()),
+      options_(settings.readOptions()), pictures_(options_.colourSymbols) {
+    sound_.setOn(options_.sound);
+    bestScores_ = settings_.readBestScores();
     buildWindow();
     buildBoard();
     buildControls();
+    buildFeatures();
     connectEvents();
-    game_.start(settings_.read(), gameNumberFromClock());
+    game_.start(settings_.read(), firstGame.value_or(gameNumberFromClock()));
     showState();
 }
 
@@ -192,18 +198,19 @@ void Tessarin::connectEvents() {
         game_.tick(timer);
         showState();
     });
-    connect(controls_.newGame, &QPushButton::clicked, this, [this] {
-        game_.newGame(gameNumberFromClock());
-        showState();
-    });
+    connect(controls_.newGame, &QPushButton::clicked, this, &Tessarin::startNewGame);
     connect(controls_.startLevelSpinner, &QScrollBar::valueChanged, this, [this](int value) {
         game_.setStartLevel(startLevelOf(value));
         showState();
     });
-    connect(controls_.clearHiScore, &ClickableLabel::clicked, this, [this] {
-        if (askToClearHiscore(this)) game_.clearHighScore();
-        showState();
-    });
+    connect(controls_.clearHiScore, &ClickableLabel::clicked, this, &Tessarin::clearHighScoreAsked);
+}
+
+void Tessarin::startNewGame() { playGame(gameNumberFromClock()); }
+
+void Tessarin::playGame(GameNumber number) {
+    game_.newGame(number);
+    showState();
 }
 
 void Tessarin::resume(const Position& position) {
@@ -239,13 +246,19 @@ void Tessarin::showState() {
         const QString name = accessibleNameOf(board[index]);
         if (square->accessibleName() != name) square->setAccessibleName(name);
     }
+    board_->refreshName();
+    showPendingHint();
 }
 
 void Tessarin::highScoreRaised(std::int64_t score) {
     if (!unloaded_) settings_.writeHiScore(numberText(score));
 }
 
-void Tessarin::saveSettings() { settings_.write(savedTextsOf(game_.settingsToSave())); }
+void Tessarin::saveSettings() {
+    settings_.write(savedTextsOf(game_.settingsToSave()), bestScores_);
+}
+
+void Tessarin::saveOptions() { settings_.writeOptions(options_); }
 
 void Tessarin::unload() {
     if (unloaded_) return;

@@ -7,32 +7,47 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
+#include <map>
+#include <optional>
 
+#include "BestScores.h"
 #include "ControlLayout.h"
 #include "QtTimerService.h"
 #include "SettingsStore.h"
+#include "Shortcuts.h"
+#include "SoundSwitch.h"
 #include "SquareWidget.h"
 #include "TemplatePictures.h"
 #include "game/Game.h"
 
 class QLabel;
+class QMenu;
 class QPushButton;
 class QScrollBar;
 
 namespace quadrelle::app {
 
+class BoardOverlay;
 class ClickableLabel;
+enum class KeyMove;
 
 class Tessarin : public QWidget, private GameEvents {
     Q_OBJECT
 
 public:
-    Tessarin(const SettingsStore& settings, SoundOutput& sound, QWidget* parent = nullptr);
+    // Without a first game number, the first game's number is drawn from the clock. The sound
+    // output is asked to let go of its device when the player turns the sound off.
+    Tessarin(const SettingsStore& settings, SoundOutput& sound, std::optional<GameNumber> firstGame = std::nullopt,
+             std::function<void()> releaseSoundDevice = {}, QWidget* parent = nullptr);
     ~Tessarin() override;
 
     const Game& game() const { return game_; }
     // Goes on from a position, at rest: the board, the counters and the game number.
     void resume(const Position& position);
+
+    // Deals the game with this number, as "New Game" does with a number of its own.
+    void playGame(GameNumber number);
 
     // Saves both settings without closing, as a desktop session asks before it ends.
     void saveSettings();
@@ -41,6 +56,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void buildWindow();
@@ -53,15 +69,38 @@ private:
     void showState();
     Game::Ports ports();
 
+    // Beyond the design: keys, the context menu and the windows they open.
+    void buildFeatures();
+    void createActions();
+    QMenu* buildContextMenu();
+    void showContextMenuAtFocus();
+    void playKeyMove(int square, KeyMove move);
+    void requestHint();
+    void showPendingHint();
+    void applyColourSymbols();
+    void applySoundSwitch();
+    void startNewGame();
+    void playGameNumber();
+    void showHelp();
+    void showAboutBox();
+    void showBestScoresTable();
+    void requestQuit();
+    void clearHighScoreAsked();
+    void saveOptions();
+
     // GameEvents: a game over that raises the high score saves it at once, so a crash or a
     // forced quit later in the run cannot lose it.
     void highScoreRaised(std::int64_t score) override;
+    // GameEvents: a game that enters the best scores is kept at once, and the table shown.
+    void gameOver(std::int64_t score) override;
+    void newGameStarted(GameNumber number) override;
 
     const SettingsStore& settings_;
-    SoundOutput& sound_;
+    SoundSwitch sound_;
     QtTimerService timers_;
     SeededRandom random_;
     Game game_;
+    Options options_;
     TemplatePictures pictures_;
     std::array<SquareWidget*, kSquareCount> squares_{};
 
@@ -79,6 +118,13 @@ private:
         QScrollBar* startLevelSpinner = nullptr;
         QLabel* gameOver = nullptr;
     } controls_;
+
+    BoardOverlay* board_ = nullptr;
+    std::map<ShortcutAction, QAction*> actions_;
+    BestScores bestScores_;
+    // This play's entry in the best scores, replaced if the game ends again higher.
+    std::optional<BestScoreEntry> enteredThisGame_;
+    bool hintPending_ = false;
 
     bool unloaded_ = false;
 };

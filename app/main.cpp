@@ -17,12 +17,12 @@ using namespace quadrelle::app;
 int main(int argc, char* argv[]) {
     if (const std::optional<int> exitCode = answerWithoutWindow(argc, argv)) return *exitCode;
     QApplication application(argc, argv);
-    rejectUnknownArguments(application);
+    const std::optional<quadrelle::GameNumber> firstGame = gameNumberArgument(application);
     QApplication::setDesktopFileName(QStringLiteral("io.github.quadrelle.Quadrelle"));
 
     const SettingsStore settings;
     QtSoundPlayer sound;
-    Tessarin window(settings, sound);
+    Tessarin window(settings, sound, firstGame, [&sound] { sound.releaseDevice(); });
     QApplication::setWindowIcon(window.windowIcon());
 
     ShutdownSignals quitSignals;

@@ -5,6 +5,9 @@
 // through the events port. Every event runs to completion: nothing else runs in the middle.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include "board/Board.h"
 #include "board/Fill.h"
 #include "board/Random.h"
@@ -83,6 +86,8 @@ private:
     Counters counters_;
     GameNumber gameNumber_;
     SeedChain seeds_{GameNumber{}};
+    // The score this game last ended with, once it has ended.
+    std::optional<std::int64_t> endedWithScore_;
     // Pointers rather than references, so a position can be assigned over a game.
     TimerService* timers_;
     RandomSource* random_;

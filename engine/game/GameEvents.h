@@ -20,7 +20,8 @@ public:
     virtual void levelUp(std::int64_t) {}
     // Game over raised the high score to this score; the caller should keep it at once.
     virtual void highScoreRaised(std::int64_t) {}
-    // The game is over with this score: the board has no arrow and no gap left.
+    // The game is over with this score: the board has no arrow and no gap left. Reported when
+    // the game first ends, and again if erasers let it go on and it ends with a higher score.
     virtual void gameOver(std::int64_t) {}
 };
 

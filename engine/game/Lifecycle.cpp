@@ -13,6 +13,7 @@ Game Game::fromPosition(const Position& position, Ports ports) {
     game.counters_ = position.counters;
     game.gameNumber_ = position.gameNumber;
     game.seeds_ = SeedChain(position.gameNumber);
+    if (position.counters.gameOver) game.endedWithScore_ = position.counters.score;
     return game;
 }
 
@@ -54,6 +55,7 @@ void Game::newGame(GameNumber number) {
 void Game::beginGame(GameNumber number) {
     gameNumber_ = number;
     seeds_ = SeedChain(number);
+    endedWithScore_.reset();
     events_->newGameStarted(number);
     fill(FillScope::WholeBoard);
 }

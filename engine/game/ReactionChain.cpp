@@ -56,13 +56,16 @@ void Game::removeMarkedSquares(Clip clip) {
 
 void Game::checkGameOver() {
     if (!isGameOver(board_)) return;
-    const bool justEnded = !counters_.gameOver;
     counters_.gameOver = true;
     if (counters_.score > counters_.highScore) {
         counters_.highScore = counters_.score;
         events_->highScoreRaised(counters_.score);
     }
-    if (justEnded) events_->gameOver(counters_.score);
+    // Erasers can bring arrows back after a game over, so a game may end again, higher.
+    if (!endedWithScore_ || counters_.score > *endedWithScore_) {
+        endedWithScore_ = counters_.score;
+        events_->gameOver(counters_.score);
+    }
 }
 
 // The gaps turn empty, and twenty reactions in play raise the level.

@@ -94,12 +94,9 @@ private slots:
         QVERIFY(store.write({"4500", "3"}));
         BestScores table = tableOf({4500, 120});
         table.insert({33000, 12, QDate(2025, 1, 31), 18446744073709551615ull});
-        QSettings settings(store.filePath(), QSettings::IniFormat);
-        QVERIFY(table.save(settings));
+        QVERIFY(store.writeBestScores(table));
 
-        QSettings reread(store.filePath(), QSettings::IniFormat);
-        BestScores loaded;
-        loaded.load(reread);
+        BestScores loaded = store.readBestScores();
         QCOMPARE(loaded.entries(), table.entries());
         QCOMPARE(store.read().highScore, std::int64_t{4500});
         QFile file(store.filePath());
@@ -110,9 +107,8 @@ private slots:
         QVERIFY2(text.contains("[General]\nHiScore=4500\n"), text.constData());
 
         loaded.clear();
-        QVERIFY(loaded.save(reread));
-        QSettings cleared(store.filePath(), QSettings::IniFormat);
-        table.load(cleared);
+        QVERIFY(store.writeBestScores(loaded));
+        table = store.readBestScores();
         QVERIFY(table.entries().empty());
         QCOMPARE(store.read().highScore, std::int64_t{4500});
     }

@@ -205,17 +205,22 @@ private slots:
         for (int i = 0; i < kSquareCount; ++i) QVERIFY(showsPicture(w.square(i), w.game().board()[i].picture));
     }
 
-    void onlyTheButtonAndTheSpinnerTakeFocusInThatOrder() {
+    // The board joins the chain last, and only by Tab: a click never gives it the focus.
+    void theButtonAndTheSpinnerTakeFocusInThatOrderThenTheBoard() {
         TestWindow w;
+        QWidget* board = w.control<QWidget>("Board");
         for (QWidget* child : w->findChildren<QWidget*>()) {
             const bool focusable = child == w.newGameButton() || child == w.spinner();
-            QCOMPARE(child->focusPolicy() != Qt::NoFocus, focusable);
+            if (child != board) QCOMPARE(child->focusPolicy() != Qt::NoFocus, focusable);
         }
+        QCOMPARE(board->focusPolicy(), Qt::TabFocus);
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
         QCOMPARE(QApplication::focusWidget(), w.newGameButton());
         QTest::keyClick(w.window.get(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), w.spinner());
+        QTest::keyClick(w.window.get(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), board);
         QTest::keyClick(w.window.get(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), w.newGameButton());
     }

@@ -54,6 +54,12 @@ std::optional<Kind> colourStep(Kind kind, StepDirection direction) {
     return std::nullopt;
 }
 
+bool canStep(Kind kind, StepDirection direction) {
+    if (!isArrow(kind)) return false;
+    if (isTwoWay(kind)) return true;
+    return kindText(kind).ends_with(direction == StepDirection::Up ? "up" : "down");
+}
+
 std::span<const Kind> colourSearchTries(Kind kind) {
     for (const SearchRule& rule : kSearches)
         if (rule.from == kind) return {rule.tries.data(), static_cast<std::size_t>(rule.count)};

@@ -15,6 +15,10 @@ enum class StepDirection { Up, Down };
 // is ignored. Nothing for kinds without an arrow.
 std::optional<Kind> colourStep(Kind kind, StepDirection direction);
 
+// True when the kind's arrows point that way: a one-way square steps only along its arrow,
+// a two-way square either way.
+bool canStep(Kind kind, StepDirection direction);
+
 // The kinds a colour search tries, in order; empty for kinds without an arrow.
 std::span<const Kind> colourSearchTries(Kind kind);
 

@@ -12,17 +12,11 @@ bool reactsAs(Board board, int square, Kind kind) {
     return anyTripleMatches(board);
 }
 
-// A one-way square steps along its one arrow whichever half is clicked; a two-way square
-// can step either way.
-bool arrowPointsUp(Kind kind) { return isTwoWay(kind) || kindText(kind).ends_with("up"); }
-bool arrowPointsDown(Kind kind) { return isTwoWay(kind) || kindText(kind).ends_with("down"); }
-
 std::optional<HintMove> reactingStep(const Board& board, int square) {
     const Kind kind = board.kind(square);
-    if (!isArrow(kind)) return std::nullopt;
-    if (arrowPointsUp(kind) && reactsAs(board, square, *colourStep(kind, StepDirection::Up)))
+    if (canStep(kind, StepDirection::Up) && reactsAs(board, square, *colourStep(kind, StepDirection::Up)))
         return HintMove::StepUp;
-    if (arrowPointsDown(kind) && reactsAs(board, square, *colourStep(kind, StepDirection::Down)))
+    if (canStep(kind, StepDirection::Down) && reactsAs(board, square, *colourStep(kind, StepDirection::Down)))
         return HintMove::StepDown;
     return std::nullopt;
 }
