@@ -9,11 +9,13 @@
 #include "SettingsStore.h"
 #include "ShutdownSignals.h"
 #include "Tessarin.h"
+#include "Translations.h"
 
 using namespace quadrelle::app;
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    installTranslations(application);
     QApplication::setApplicationName(QStringLiteral("quadrelle"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.quadrelle.Quadrelle"));
 
