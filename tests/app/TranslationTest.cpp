@@ -278,6 +278,36 @@ class TranslationTest : public QObject {
             QCOMPARE(placeholdersOf(message.translation), placeholdersOf(message.source));
         }
     }
+
+    void theDesktopEntryAndMetainfoCarryBothLanguages_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("German") << "de";
+        QTest::newRow("French") << "fr";
+    }
+
+    void theDesktopEntryAndMetainfoCarryBothLanguages() {
+        QFETCH(QString, language);
+        QFile desktop(QStringLiteral(QUADRELLE_DESKTOP_DIR "/io.github.quadrelle.Quadrelle.desktop"));
+        QVERIFY(desktop.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QString entry = QString::fromUtf8(desktop.readAll());
+        for (const char* key : {"Name", "GenericName", "Comment", "Keywords"}) {
+            const QRegularExpression line(QStringLiteral("^%1\\[%2\\]=\\S").arg(QLatin1String(key), language),
+                                          QRegularExpression::MultilineOption);
+            QVERIFY2(entry.contains(line), key);
+        }
+        QFile metainfo(QStringLiteral(QUADRELLE_DESKTOP_DIR "/io.github.quadrelle.Quadrelle.metainfo.xml"));
+        QVERIFY(metainfo.open(QIODevice::ReadOnly));
+        QStringList translated;
+        QXmlStreamReader xml(&metainfo);
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+            if (xml.attributes().value("xml:lang") == language) translated.append(xml.name().toString());
+        }
+        QVERIFY(!xml.hasError());
+        QVERIFY(translated.contains("name"));
+        QVERIFY(translated.contains("summary"));
+        QCOMPARE(translated.count("p"), 2);
+    }
 };
 
 QUADRELLE_TEST_MAIN(TranslationTest)
