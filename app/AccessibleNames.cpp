@@ -2,6 +2,7 @@
 #include "AccessibleNames.h"
 
 #include <QCoreApplication>
+
 #include <array>
 
 namespace quadrelle::app {

@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QRect>
+
 #include <limits>
 
 namespace quadrelle::app {

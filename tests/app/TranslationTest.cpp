@@ -2,15 +2,8 @@
 // LANGUAGE set, QUADRELLE_TEST_LANGUAGE naming the language the run must read): the window's
 // captions, the help, the spoken square names and Qt's own buttons are German or French, and
 // in English or C every designed caption and font is exactly as designed. Every translated
-// caption fits its control, and the .ts files hold a finished translation of every text.
-#include "AccessibleNames.h"
-#include "FitText.h"
-#include "HelpWindow.h"
-#include "NewGameButton.h"
-#include "TestMain.h"
-#include "TestWindow.h"
-#include "Translations.h"
-
+// caption fits its control, the .ts files hold a finished translation of every text, and the
+// desktop entry and the metainfo carry both languages.
 #include <QFile>
 #include <QLibraryInfo>
 #include <QMessageBox>
@@ -19,9 +12,18 @@
 #include <QTest>
 #include <QTimer>
 #include <QXmlStreamReader>
+
 #include <algorithm>
 #include <string_view>
 #include <utility>
+
+#include "AccessibleNames.h"
+#include "FitText.h"
+#include "HelpWindow.h"
+#include "NewGameButton.h"
+#include "TestMain.h"
+#include "TestWindow.h"
+#include "Translations.h"
 
 using namespace quadrelle;
 using namespace quadrelle::app;
@@ -232,31 +234,6 @@ class TranslationTest : public QObject {
         QFETCH(QString, locale);
         QFETCH(QString, language);
         QCOMPARE(gameLanguageOf(QLocale(locale)), language);
-    }
-
-    void fittingShrinksTheFontOnlyUntilTheTextFits_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QSize>("box");
-        QTest::addColumn<bool>("wordWrap");
-        QTest::addColumn<int>("pixels");
-        // Liberation Mono: every character 0.6 of the pixel size wide.
-        QTest::newRow("fits as it is") << "Rest" << QSize(57, 17) << false << 19;
-        QTest::newRow("one line too wide") << "Punkte" << QSize(57, 17) << false << 15;
-        QTest::newRow("a long word in a wrapped box") << "Nouvelle partie" << QSize(73, 45) << true << 15;
-        QTest::newRow("three lines where two fit") << "Niveau de départ" << QSize(49, 41) << true << 11;
-        QTest::newRow("nothing fits") << "Unmöglichkeit" << QSize(20, 10) << true << kSmallestFittedPixelSize;
-    }
-
-    void fittingShrinksTheFontOnlyUntilTheTextFits() {
-        QFETCH(QString, text);
-        QFETCH(QSize, box);
-        QFETCH(bool, wordWrap);
-        QFETCH(int, pixels);
-        QFont font(QStringLiteral("Courier New"));
-        font.setStyleHint(QFont::TypeWriter);
-        font.setPixelSize(19);
-        QCOMPARE(fittedFont(font, text, box, wordWrap).pixelSize(), pixels);
-        QCOMPARE(fittedFont(font, text, box, wordWrap).family(), font.family());
     }
 
     void everyTextHasAFinishedTranslationKeepingItsPlaceholders_data() {
