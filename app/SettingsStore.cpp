@@ -1,12 +1,14 @@
-// Reading and writing the settings with QSettings. Qt's INI format keeps keys that are in no
-// group under [General], and would write a group named "General" as [%General]; so the keys
-// are written ungrouped, and the file has the [General] section the settings belong in.
+// Reading the settings with QSettings and writing them through saveIniValues. Qt's INI format
+// keeps keys that are in no group under [General], and would write a group named "General" as
+// [%General]; so the keys are written ungrouped, and the file has the [General] section the
+// settings belong in.
 #include "SettingsStore.h"
 
 #include <QSettings>
 
 #include <charconv>
-#include <cstdio>
+
+#include "SettingsFile.h"
 
 namespace quadrelle::app {
 
@@ -20,14 +22,6 @@ QString userSettingsPath() {
 
 std::string textOf(const QSettings& settings, const char* key, const char* fallback) {
     return settings.value(key, QString::fromLatin1(fallback)).toString().toStdString();
-}
-
-bool syncOrReport(QSettings& settings) {
-    settings.sync();
-    if (settings.status() == QSettings::NoError) return true;
-    std::fprintf(stderr, "quadrelle: could not save the settings to %s; playing on\n",
-                 qPrintable(settings.fileName()));
-    return false;
 }
 
 std::optional<std::int64_t> parseInteger(std::string_view text) {
@@ -70,16 +64,12 @@ Settings SettingsStore::read() const {
 }
 
 bool SettingsStore::write(const SavedSettings& saved) const {
-    QSettings settings(path_, QSettings::IniFormat);
-    settings.setValue(kHiScoreKey, QString::fromStdString(saved.hiScore));
-    settings.setValue(kStartLevelKey, QString::fromStdString(saved.startLevel));
-    return syncOrReport(settings);
+    return saveIniValues(path_, {{kHiScoreKey, QString::fromStdString(saved.hiScore)},
+                                 {kStartLevelKey, QString::fromStdString(saved.startLevel)}});
 }
 
 bool SettingsStore::writeHiScore(const std::string& hiScore) const {
-    QSettings settings(path_, QSettings::IniFormat);
-    settings.setValue(kHiScoreKey, QString::fromStdString(hiScore));
-    return syncOrReport(settings);
+    return saveIniValues(path_, {{kHiScoreKey, QString::fromStdString(hiScore)}});
 }
 
 } // namespace quadrelle::app

@@ -3,7 +3,8 @@
 // $XDG_CONFIG_HOME/Chromafall/Chromafall.ini (~/.config/Chromafall/Chromafall.ini).
 // Reading parses and checks the stored texts: anything that is not a plain integer text in
 // range falls back to the default, and is rewritten at the next save. A setting that cannot be
-// written is reported on stderr; the game goes on.
+// written is reported in one line on stderr, within a second, and the file is left as it
+// was; the game goes on.
 #pragma once
 
 #include <QString>

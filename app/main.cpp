@@ -1,10 +1,12 @@
 // quadrelle: the game window. Closing the window, a quit signal (SIGTERM, SIGINT, SIGHUP)
 // and the end of the desktop session all end the program through the window's unload, so
-// the high score and the start level are saved.
+// the high score and the start level are saved. `quadrelle --help` and `--version` answer
+// without opening a window.
 #include <QApplication>
 #include <QSessionManager>
 #include <QTimer>
 
+#include "CommandLine.h"
 #include "QtSoundPlayer.h"
 #include "SettingsStore.h"
 #include "ShutdownSignals.h"
@@ -14,9 +16,10 @@
 using namespace quadrelle::app;
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> exitCode = answerWithoutWindow(argc, argv)) return *exitCode;
     QApplication application(argc, argv);
     installTranslations(application);
-    QApplication::setApplicationName(QStringLiteral("quadrelle"));
+    rejectUnknownArguments(application);
     QApplication::setDesktopFileName(QStringLiteral("io.github.quadrelle.Quadrelle"));
 
     const SettingsStore settings;

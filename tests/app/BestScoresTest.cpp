@@ -101,7 +101,7 @@ private slots:
         BestScores loaded;
         loaded.load(reread);
         QCOMPARE(loaded.entries(), table.entries());
-        QCOMPARE(store.read().hiScore, std::string("4500"));
+        QCOMPARE(store.read().highScore, std::int64_t{4500});
         QFile file(store.filePath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
@@ -114,7 +114,7 @@ private slots:
         QSettings cleared(store.filePath(), QSettings::IniFormat);
         table.load(cleared);
         QVERIFY(table.entries().empty());
-        QCOMPARE(store.read().hiScore, std::string("4500"));
+        QCOMPARE(store.read().highScore, std::int64_t{4500});
     }
 
     void entriesThatAreNotOursAreDroppedAndTheRestRanked_data() {

@@ -1,10 +1,21 @@
 // The saved settings: where the file is, that it really has a [General] section with the two
 // keys, that hand-written files are read, that absent keys give the defaults, and that a file
-// that cannot be written is reported and not fatal.
+// that cannot be written is reported and not fatal: promptly, leaving the file as it was,
+// whatever stands in the way, and that a save that worked says so.
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTest>
+
+#include <chrono>
+#include <future>
+#include <memory>
+#include <optional>
+#include <thread>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include "SettingsStore.h"
 #include "TestMain.h"
@@ -25,6 +36,22 @@ void writeFile(const QString& path, const QByteArray& contents) {
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(contents);
 }
+
+// Saves on a thread of its own, so that a save that hangs fails the test instead of stalling it.
+std::optional<bool> saveWithin(const SettingsStore& store, std::chrono::seconds limit) {
+    auto saved = std::make_shared<std::promise<bool>>();
+    std::future<bool> result = saved->get_future();
+    std::thread([store, saved] { saved->set_value(store.write({"9", "9"})); }).detach();
+    if (result.wait_for(limit) != std::future_status::ready) return std::nullopt;
+    return result.get();
+}
+
+bool isCharacterDevice(const QString& path) {
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISCHR(status.st_mode);
+}
+
+enum class Obstacle { LockIsADirectory, LinkToADeviceNode };
 
 } // namespace
 
@@ -134,6 +161,54 @@ private slots:
         QVERIFY(!store.write({"1", "1"}));
         QVERIFY(!store.writeHiScore("1"));
         QCOMPARE(store.read().highScore, 0);
+    }
+
+    void aSaveThatCannotBeMadeGivesUpPromptlyAndLeavesTheFile_data() {
+        QTest::addColumn<Obstacle>("obstacle");
+        QTest::newRow("lock is a directory") << Obstacle::LockIsADirectory;
+        QTest::newRow("link to a device node") << Obstacle::LinkToADeviceNode;
+    }
+
+    void aSaveThatCannotBeMadeGivesUpPromptlyAndLeavesTheFile() {
+        QFETCH(Obstacle, obstacle);
+        QTemporaryDir dir;
+        const QString iniPath = dir.filePath("Chromafall.ini");
+        const QByteArray before = "[General]\nHiScore=5\n";
+        if (obstacle == Obstacle::LockIsADirectory) {
+            writeFile(iniPath, before);
+            QVERIFY(QDir().mkpath(iniPath + ".lock"));
+        } else {
+            if (::geteuid() != 0) QSKIP("making a device node needs root");
+            // A copy of the null device that lives only in this test's folder.
+            const QString node = dir.filePath("null");
+            QCOMPARE(::mknod(QFile::encodeName(node).constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
+            QVERIFY(QFile::link(node, iniPath));
+        }
+
+        const std::optional<bool> saved = saveWithin(SettingsStore(iniPath), std::chrono::seconds(5));
+        QVERIFY2(saved.has_value(), "the save hung");
+        QVERIFY(!*saved);
+        if (obstacle == Obstacle::LockIsADirectory) QCOMPARE(contentsOf(iniPath), before);
+        else QVERIFY(isCharacterDevice(dir.filePath("null")));
+    }
+
+    void aLinkToASettingsFileIsFollowedAndKept() {
+        QTemporaryDir dir;
+        writeFile(dir.filePath("real.ini"), "[General]\nHiScore=5\n");
+        QVERIFY(QFile::link(dir.filePath("real.ini"), dir.filePath("Chromafall.ini")));
+        QVERIFY(SettingsStore(dir.filePath("Chromafall.ini")).write({"8", "3"}));
+        QVERIFY(QFileInfo(dir.filePath("Chromafall.ini")).isSymLink());
+        QVERIFY(contentsOf(dir.filePath("real.ini")).contains("HiScore=8"));
+    }
+
+    void aSaveOverAFileOfGarbageIsASuccess() {
+        const SettingsStore store;
+        QByteArray garbage;
+        while (garbage.size() < 20 * 1024 * 1024) garbage += "no key and no value on this line \x01\xff\n";
+        writeFile(store.filePath(), garbage);
+        QVERIFY(store.write({"12", "3"}));
+        QCOMPARE(store.read().highScore, std::int64_t{12});
+        QCOMPARE(store.read().startLevel, 3);
     }
 };
 
