@@ -2,6 +2,7 @@
 #include "Tessarin.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QIcon>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include "AccessibleNames.h"
 #include "BoardOverlay.h"
 #include "ClickableLabel.h"
+#include "FitText.h"
 #include "NewGameButton.h"
 #include "Resources.h"
 
@@ -53,6 +55,17 @@ void applyLook(QWidget* widget, const ControlDesign& design) {
         widget->setPalette(palette);
         widget->setAutoFillBackground(true);
     }
+}
+
+QString captionOf(const ControlDesign& design) {
+    return QCoreApplication::translate(kCaptionContext, design.caption);
+}
+
+// A translated caption may be longer than the designed one; the English keeps its font.
+void fitCaption(QWidget* control, const ControlDesign& design, QSize box) {
+    const QString caption = captionOf(design);
+    if (caption != QString::fromUtf8(design.caption))
+        control->setFont(fittedFont(control->font(), caption, box, design.wordWrap));
 }
 
 void placeControl(QWidget* widget, const ControlDesign& design) {
@@ -125,7 +138,7 @@ void Tessarin::buildBoard() {
 }
 
 void Tessarin::createLabel(const ControlDesign& design) {
-    const QString caption = QString::fromUtf8(design.caption);
+    const QString caption = captionOf(design);
     const std::string_view name = design.name;
     QLabel* label = nullptr;
     if (name == "LabelClr")
@@ -138,6 +151,7 @@ void Tessarin::createLabel(const ControlDesign& design) {
     label->setAlignment(design.alignment);
     label->setWordWrap(design.wordWrap);
     placeControl(label, design);
+    fitCaption(label, design, label->size());
 
     const std::pair<std::string_view, QLabel* Controls::*> shown[] = {
         {"LabelComboT", &Controls::comboText}, {"LabelCombo", &Controls::comboCount},
@@ -153,9 +167,12 @@ void Tessarin::createLabel(const ControlDesign& design) {
 void Tessarin::createControl(const ControlDesign& design) {
     switch (design.kind) {
     case ControlKind::Label: return createLabel(design);
-    case ControlKind::Button:
-        controls_.newGame = new NewGameButton(QString::fromUtf8(design.caption), this);
-        return placeControl(controls_.newGame, design);
+    case ControlKind::Button: {
+        auto* button = new NewGameButton(captionOf(design), this);
+        controls_.newGame = button;
+        placeControl(button, design);
+        return fitCaption(button, design, button->captionRect().size());
+    }
     case ControlKind::ScrollBar:
         controls_.startLevelSpinner = new QScrollBar(Qt::Vertical, this);
         return placeControl(controls_.startLevelSpinner, design);
@@ -187,7 +204,8 @@ void Tessarin::setUpButtonAndSpinner() {
         fusion->setParent(spinner);
         spinner->setStyle(fusion);
     }
-    spinner->setAccessibleName(QStringLiteral("Start level"));
+    // Its own entry, so a caption broken for its narrow label is still spoken as one word.
+    spinner->setAccessibleName(QCoreApplication::translate("Tessarin", "Start level", "spinner"));
 
     setTabOrder(newGame, spinner);
     newGame->setFocus();

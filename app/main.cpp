@@ -11,12 +11,14 @@
 #include "SettingsStore.h"
 #include "ShutdownSignals.h"
 #include "Tessarin.h"
+#include "Translations.h"
 
 using namespace quadrelle::app;
 
 int main(int argc, char* argv[]) {
     if (const std::optional<int> exitCode = answerWithoutWindow(argc, argv)) return *exitCode;
     QApplication application(argc, argv);
+    installTranslations(application);
     const std::optional<quadrelle::GameNumber> firstGame = gameNumberArgument(application);
     QApplication::setDesktopFileName(QStringLiteral("io.github.quadrelle.Quadrelle"));
 
