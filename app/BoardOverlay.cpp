@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "AccessibleNames.h"
 #include "ControlLayout.h"
 #include "board/Board.h"
 
@@ -54,7 +55,7 @@ void BoardOverlay::setCursor(int square) {
 
 void BoardOverlay::refreshName() {
     const QString name = nameOf_(cursor_);
-    const QString place = tr("row %1, column %2").arg(rowOf(cursor_) + 1).arg(columnOf(cursor_) + 1);
+    const QString place = accessiblePlaceOf(cursor_);
     if (accessibleName() == name && accessibleDescription() == place) return;
     setAccessibleName(name);
     setAccessibleDescription(place);

@@ -87,6 +87,17 @@
     </message>
 </context>
 <context>
+    <name>GameNumberPrompt</name>
+    <message>
+        <source>Play game number</source>
+        <translation>Spiel Nummer spielen</translation>
+    </message>
+    <message>
+        <source>Game number (the same number deals the same boards):</source>
+        <translation>Spielnummer (dieselbe Nummer gibt dieselben Bretter):</translation>
+    </message>
+</context>
+<context>
     <name>Shortcuts</name>
     <message>
         <source>New game</source>
@@ -229,6 +240,13 @@
     </message>
 </context>
 <context>
+    <name>quadrelle::app::BoardOverlay</name>
+    <message>
+        <source>No move reacts now</source>
+        <translation>Kein Zug reagiert jetzt</translation>
+    </message>
+</context>
+<context>
     <name>quadrelle::app::HelpWindow</name>
     <message>
         <source>How to play</source>
@@ -305,6 +323,17 @@
     <message>
         <source>While the board has the focus (Tab reaches it after the other controls):</source>
         <translation>Solange das Spielfeld den Fokus hat (Tab erreicht es nach den anderen Bedienelementen):</translation>
+    </message>
+</context>
+<context>
+    <name>quadrelle::app::Tessarin</name>
+    <message>
+        <source>Game number %1</source>
+        <translation>Spielnummer %1</translation>
+    </message>
+    <message>
+        <source>Keys on the board</source>
+        <translation>Tasten auf dem Brett</translation>
     </message>
 </context>
 </TS>

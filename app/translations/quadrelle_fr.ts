@@ -87,6 +87,17 @@
     </message>
 </context>
 <context>
+    <name>GameNumberPrompt</name>
+    <message>
+        <source>Play game number</source>
+        <translation>Jouer la partie numéro</translation>
+    </message>
+    <message>
+        <source>Game number (the same number deals the same boards):</source>
+        <translation>Numéro de partie (le même numéro donne les mêmes plateaux) :</translation>
+    </message>
+</context>
+<context>
     <name>Shortcuts</name>
     <message>
         <source>New game</source>
@@ -229,6 +240,13 @@
     </message>
 </context>
 <context>
+    <name>quadrelle::app::BoardOverlay</name>
+    <message>
+        <source>No move reacts now</source>
+        <translation>Aucun coup ne réagit maintenant</translation>
+    </message>
+</context>
+<context>
     <name>quadrelle::app::HelpWindow</name>
     <message>
         <source>How to play</source>
@@ -305,6 +323,17 @@
     <message>
         <source>While the board has the focus (Tab reaches it after the other controls):</source>
         <translation>Quand le plateau a le focus (Tab l’atteint après les autres commandes)&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>quadrelle::app::Tessarin</name>
+    <message>
+        <source>Game number %1</source>
+        <translation>Partie numéro %1</translation>
+    </message>
+    <message>
+        <source>Keys on the board</source>
+        <translation>Touches sur le plateau</translation>
     </message>
 </context>
 </TS>
