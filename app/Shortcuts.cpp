@@ -57,7 +57,7 @@ constexpr std::array<Shortcut, 15> kShortcuts{{
      QT_TRANSLATE_NOOP("Shortcuts", "Step a two-way square down"), false},
     {ColourSearch, Board, "actionColourSearch", kColourSearchKeys,
      QT_TRANSLATE_NOOP("Shortcuts", "Colour search on the square"), false},
-    {ContextMenu, Board, "actionContextMenu", kContextMenuKeys, QT_TRANSLATE_NOOP("Shortcuts", "This menu"),
+    {ContextMenu, Window, "actionContextMenu", kContextMenuKeys, QT_TRANSLATE_NOOP("Shortcuts", "This menu"),
      false},
 }};
 

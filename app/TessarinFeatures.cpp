@@ -45,8 +45,6 @@ void Tessarin::createActions() {
     };
     for (const auto& [which, handler] : handlers) {
         QAction* action = createAction(shortcutFor(which), this);
-        // The menu key and Shift+F10 open the menu wherever the focus is.
-        action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, handler);
         addAction(action);
         actions_[which] = action;
@@ -69,11 +67,12 @@ QMenu* Tessarin::buildContextMenu() {
     add({NewGame, PlayGameNumber});
     add({Hint, Sound, ColourSymbols});
     add({BestScores, HowToPlay, About});
-    QMenu* boardKeys = menu->addMenu(tr("Keys on the board"));
-    boardKeys->setObjectName(QStringLiteral("BoardKeysMenu"));
+    // The keys that are no entry of this menu, listed so that the menu names every key.
+    QMenu* otherKeys = menu->addMenu(tr("Other keys"));
+    otherKeys->setObjectName(QStringLiteral("OtherKeysMenu"));
     for (const Shortcut& shortcut : shortcuts()) {
-        if (shortcut.scope != ShortcutScope::Board) continue;
-        QAction* entry = boardKeys->addAction(descriptionOf(shortcut) + QLatin1Char('\t') + keysTextOf(shortcut));
+        if (shortcut.scope != ShortcutScope::Board && shortcut.action != ContextMenu) continue;
+        QAction* entry = otherKeys->addAction(descriptionOf(shortcut) + QLatin1Char('\t') + keysTextOf(shortcut));
         entry->setEnabled(false);
     }
     menu->addSeparator();

@@ -332,8 +332,8 @@
         <translation>Spielnummer %1</translation>
     </message>
     <message>
-        <source>Keys on the board</source>
-        <translation>Tasten auf dem Brett</translation>
+        <source>Other keys</source>
+        <translation>Weitere Tasten</translation>
     </message>
 </context>
 </TS>

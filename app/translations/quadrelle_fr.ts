@@ -332,8 +332,8 @@
         <translation>Partie numéro %1</translation>
     </message>
     <message>
-        <source>Keys on the board</source>
-        <translation>Touches sur le plateau</translation>
+        <source>Other keys</source>
+        <translation>Autres touches</translation>
     </message>
 </context>
 </TS>

@@ -147,11 +147,14 @@ private slots:
         QVERIFY(menu && menu->isVisible());
         QCOMPARE(menu->actions().first()->text(), QStringLiteral("Game number %1").arg(w.game().gameNumber().value));
         for (const Shortcut& shortcut : shortcuts()) {
-            if (shortcut.scope != ShortcutScope::Window) continue;
+            if (shortcut.scope != ShortcutScope::Window || shortcut.action == ShortcutAction::ContextMenu) continue;
             auto* action = w->findChild<QAction*>(QString::fromLatin1(shortcut.objectName));
             QVERIFY2(action && menu->actions().contains(action), shortcut.objectName);
             QCOMPARE(action->shortcuts(), keySequencesOf(shortcut));
         }
+        const QMenu* otherKeys = menu->findChild<QMenu*>("OtherKeysMenu");
+        QVERIFY(otherKeys);
+        QCOMPARE(otherKeys->actions().size(), 6);
         menu->close();
     }
 

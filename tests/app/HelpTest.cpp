@@ -3,6 +3,7 @@
 // keys only on the board; the help window lists every key and shows the square pictures;
 // the About box names the game, version, licence and the full game number.
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -95,6 +96,18 @@ private slots:
             QVERIFY2(texts.contains(descriptionOf(shortcut)), shortcut.objectName);
         }
         QVERIFY(texts.contains(QStringLiteral("Menu, Shift+F10")));
+    }
+
+    // The README's "How to play" lists the keys in tables of "| keys | action |" rows.
+    void theReadmeListsEveryKeyAsTheHelpDoes() {
+        QFile readme(QStringLiteral(QUADRELLE_README));
+        QVERIFY(readme.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(readme.readAll());
+        for (const Shortcut& shortcut : shortcuts()) {
+            if (shortcut.keys.empty()) continue;
+            const QString row = QStringLiteral("| %1 | %2 |").arg(keysTextOf(shortcut), descriptionOf(shortcut));
+            QVERIFY2(text.contains(row), qPrintable(row));
+        }
     }
 
     void theHelpShowsTheSquarePicturesAtTheirSize() {
