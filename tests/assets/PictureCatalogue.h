@@ -5,13 +5,19 @@
 #include <QColor>
 #include <QStringList>
 
+#include "board/Picture.h"
+
 namespace assettest {
 
-inline const QStringList allPictures = {
-    "sq0",       "sq1",   "sq2",     "sq3",       "sq4",   "sq0up",   "sq1up",     "sq1down",
-    "sq1updown", "sq2up", "sq2down", "sq2updown", "sq3up", "sq3down", "sq3updown", "sq4down",
-    "sq1234",    "tri0r", "tri1r",   "tri2r",     "tri3r", "tri4r",   "sqEmpty",
-};
+// Named by the game's own list, so a picture the game shows cannot go unchecked.
+inline const QStringList allPictures = [] {
+    QStringList names;
+    for (int n = 0; n < quadrelle::kPictureCount; ++n) {
+        const std::string_view name = quadrelle::pictureName(static_cast<quadrelle::Picture>(n));
+        names << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    }
+    return names;
+}();
 
 inline const QRgb mainColours[] = {qRgb(224, 128, 192), qRgb(32, 192, 64), qRgb(224, 192, 0),
                                    qRgb(224, 32, 64), qRgb(0, 160, 192)};
