@@ -1,13 +1,15 @@
 // The clear-the-high-score message box.
 #include "ClearHiscorePrompt.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace quadrelle::app {
 
 bool askToClearHiscore(QWidget* parent) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kClearHiscoreTitle),
-                    QString::fromLatin1(kClearHiscoreQuestion),
+    QMessageBox box(QMessageBox::NoIcon,
+                    QCoreApplication::translate("ClearHiscorePrompt", kClearHiscoreTitle),
+                    QCoreApplication::translate("ClearHiscorePrompt", kClearHiscoreQuestion),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     box.setObjectName(QStringLiteral("ClearHiscoreBox"));
     box.setDefaultButton(QMessageBox::Yes);

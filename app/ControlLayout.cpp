@@ -3,8 +3,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstring>
-#include <stdexcept>
 
 #include "board/Board.h"
 
@@ -22,31 +20,27 @@ constexpr Qt::Alignment kCentre = Qt::AlignHCenter | Qt::AlignTop;
 constexpr Qt::Alignment kButtonCentre = Qt::AlignCenter;
 
 // clang-format off
-constexpr std::array<ControlDesign, 22> kControls = {{
-    // name             kind       left, top, width, height   caption         font     bold   align          back            fore             visible wrap
-    {"LabelComboT",    Label,     {6220,   110,  975, 255},  " Combo x",     Pt9_75,  false, kLeft,         InactiveBorder, Black,           true,  false},
-    {"LabelCombo",     Label,     {7065,   105,  360, 255},  "",             Pt9_75,  false, kLeft,         InactiveBorder, Black,           true,  false},
-    {"Label3",         Label,     {6360,   360,  855, 255},  "Score",        Pt14_25, false, kRight,        ButtonText,     Highlight3D,     true,  false},
-    {"LabelScore",     Label,     {6080,   690, 1455, 255},  "",             Pt14_25, false, kCentre,       ButtonText,     Highlight3D,     true,  false},
-    {"Hiscore",        Label,     {6240,  1200,  855, 255},  "Hiscore",      Pt9_75,  false, kLeft,         ButtonText,     Highlight3D,     true,  false},
-    {"LabelClr",       Label,     {7120,  1200,  375, 255},  "[x]",          Pt9_75,  true,  kLeft,         ButtonText,     ButtonFace,      true,  false},
-    {"LabelHiScore",   Label,     {6360,  1510,  855, 255},  "",             Pt14_25, false, kCentre,       ButtonText,     Highlight3D,     true,  false},
-    {"Label2",         Label,     {6360,  2160,  855, 255},  "Level",        Pt14_25, false, kRight,        ButtonText,     Highlight3D,     true,  false},
-    {"LabelLevel",     Label,     {6360,  2500,  855, 255},  "",             Pt14_25, false, kCentre,       ButtonText,     Highlight3D,     true,  false},
-    {"Label6",         Label,     {6240,  3120,  855, 255},  "Left",         Pt14_25, false, kRight,        ButtonText,     Highlight3D,     true,  false},
-    {"LabelLeft",      Label,     {6360,  3480,  855, 255},  "",             Pt14_25, false, kCentre,       ButtonText,     Highlight3D,     true,  false},
-    {"LabelRemoves1",  Label,     {6360,  4080,  975, 255},  "Erasers",      Pt9_75,  false, kLeft,         ButtonText,     Highlight3D,     true,  false},
-    {"LabelRemoves",   Label,     {6610,  4360,  360, 375},  "0",            Pt15_75, false, kCentre,       ButtonText,     HighlightText,   true,  false},
-    {"Command1",       Button,    {6240,  4920, 1155, 735},  "New Game",     Pt14_25, false, kButtonCentre, PlatformDefault, PlatformDefault, true, true},
-    {"Label1",         Label,     {6155,  5895,  735, 615},  "Start level",  Pt9_75,  false, kLeft,         ButtonText,     ButtonFace,      true,  true},
-    {"LevelTxt",       Label,     {6900,  6043,  165, 315},  "1",            Pt15_75, false, kRight,        ButtonText,     HighlightText,   true,  false},
-    {"HScrollLevel",   ScrollBar, {7200,  5890,  255, 460},  "",             None,    false, {},            PlatformDefault, PlatformDefault, true, false},
-    {"LabelGameOver",  Label,     {1680,  2640, 2895, 615},  "Game Over",    Pt24,    false, kCentre,       InactiveBorder, WindowText,      false, false},
-    {"Label4",         Label,     { 450,  6130, 5415, 375},  kCreditLine,    Pt9_75,  false, kLeft,         ButtonText,     CreditGrey,      true,  false},
-    // State labels: below the client area, never seen; they mirror the counters kept in tags.
-    {"LabelClickedY",  Label,     { 240, 10560,  735, 375},  "Label2",       None,    false, kLeft,         PlatformDefault, PlatformDefault, true, false},
-    {"LabelReactions", Label,     {1200, 10560,  735, 375},  "Label2",       None,    false, kLeft,         PlatformDefault, PlatformDefault, true, false},
-    {"LabelNewGame",   Label,     {2160, 10560,  735, 375},  "Label2",       None,    false, kLeft,         PlatformDefault, PlatformDefault, true, false},
+constexpr std::array<ControlDesign, 19> kControls = {{
+    // name             kind       left, top, width, height   caption (translated at creation)                  font     bold   align          back            fore             visible wrap
+    {"LabelComboT",    Label,     {6220,   110,  975, 255},  QT_TRANSLATE_NOOP("Tessarin", " Combo x"),    Pt9_75,  false, kLeft,         InactiveBorder, Black,           true,  false},
+    {"LabelCombo",     Label,     {7065,   105,  360, 255},  "",                                           Pt9_75,  false, kLeft,         InactiveBorder, Black,           true,  false},
+    {"Label3",         Label,     {6360,   360,  855, 255},  QT_TRANSLATE_NOOP("Tessarin", "Score"),       Pt14_25, false, kRight,        ButtonText,     Highlight3D,     true,  false},
+    {"LabelScore",     Label,     {6080,   690, 1455, 255},  "",                                           Pt14_25, false, kCentre,       ButtonText,     Highlight3D,     true,  false},
+    {"Hiscore",        Label,     {6240,  1200,  855, 255},  QT_TRANSLATE_NOOP("Tessarin", "Hiscore"),     Pt9_75,  false, kLeft,         ButtonText,     Highlight3D,     true,  false},
+    {"LabelClr",       Label,     {7120,  1200,  375, 255},  "[x]",                                        Pt9_75,  true,  kLeft,         ButtonText,     ButtonFace,      true,  false},
+    {"LabelHiScore",   Label,     {6360,  1510,  855, 255},  "",                                           Pt14_25, false, kCentre,       ButtonText,     Highlight3D,     true,  false},
+    {"Label2",         Label,     {6360,  2160,  855, 255},  QT_TRANSLATE_NOOP("Tessarin", "Level"),       Pt14_25, false, kRight,        ButtonText,     Highlight3D,     true,  false},
+    {"LabelLevel",     Label,     {6360,  2500,  855, 255},  "",                                           Pt14_25, false, kCentre,       ButtonText,     Highlight3D,     true,  false},
+    {"Label6",         Label,     {6240,  3120,  855, 255},  QT_TRANSLATE_NOOP("Tessarin", "Left"),        Pt14_25, false, kRight,        ButtonText,     Highlight3D,     true,  false},
+    {"LabelLeft",      Label,     {6360,  3480,  855, 255},  "",                                           Pt14_25, false, kCentre,       ButtonText,     Highlight3D,     true,  false},
+    {"LabelRemoves1",  Label,     {6360,  4080,  975, 255},  QT_TRANSLATE_NOOP("Tessarin", "Erasers"),     Pt9_75,  false, kLeft,         ButtonText,     Highlight3D,     true,  false},
+    {"LabelRemoves",   Label,     {6610,  4360,  360, 375},  "0",                                          Pt15_75, false, kCentre,       ButtonText,     HighlightText,   true,  false},
+    {"Command1",       Button,    {6240,  4920, 1155, 735},  QT_TRANSLATE_NOOP("Tessarin", "New Game"),    Pt14_25, false, kButtonCentre, PlatformDefault, PlatformDefault, true, true},
+    {"Label1",         Label,     {6155,  5895,  735, 615},  QT_TRANSLATE_NOOP("Tessarin", "Start level"), Pt9_75,  false, kLeft,         ButtonText,     ButtonFace,      true,  true},
+    {"LevelTxt",       Label,     {6900,  6043,  165, 315},  "1",                                          Pt15_75, false, kRight,        ButtonText,     HighlightText,   true,  false},
+    {"HScrollLevel",   ScrollBar, {7200,  5890,  255, 460},  "",                                           None,    false, {},            PlatformDefault, PlatformDefault, true, false},
+    {"LabelGameOver",  Label,     {1680,  2640, 2895, 615},  QT_TRANSLATE_NOOP("Tessarin", "Game Over"),   Pt24,    false, kCentre,       InactiveBorder, WindowText,      false, false},
+    {"Label4",         Label,     { 450,  6130, 5415, 375},  kCreditLine,                                  Pt9_75,  false, kLeft,         ButtonText,     CreditGrey,      true,  false},
 }};
 // clang-format on
 
@@ -87,12 +81,6 @@ int pixelSizeOf(FontSize size) {
 }
 
 std::span<const ControlDesign> controlTable() { return kControls; }
-
-const ControlDesign& controlDesign(const char* name) {
-    for (const ControlDesign& design : kControls)
-        if (std::strcmp(design.name, name) == 0) return design;
-    throw std::out_of_range(name);
-}
 
 QRect squareRect(int index) {
     return pixelsOf({240 + 960 * columnOf(index), 240 + 960 * rowOf(index), 900, 900});

@@ -1,7 +1,8 @@
 // The window's controls as they stand before any code runs: one row per control with its
 // name, kind, place and size in twips, caption, font, alignment and colours. The window is
 // built from this table and the tests check the window against it, so each figure lives here
-// once. Places are converted to pixels at 15 twips per pixel.
+// once. Places are converted to pixels at 15 twips per pixel. Captions are the English
+// designed texts, translated in the context kCaptionContext when the controls are made.
 #pragma once
 
 #include <QColor>
@@ -18,6 +19,7 @@ inline constexpr int kClientWidth = 510;
 inline constexpr int kClientHeight = 433;
 inline constexpr auto kWindowCaption = "Quadrelle!";
 inline constexpr auto kFontFamily = "Courier New";
+inline constexpr auto kCaptionContext = "Tessarin";
 
 enum class ControlKind { Label, Button, ScrollBar };
 
@@ -64,13 +66,11 @@ struct ControlDesign {
     bool wordWrap;
 };
 
-// Every visible control and the three state labels below the client area, in creation
-// order: a control made later is drawn over one made earlier.
+// Every control in creation order: a control made later is drawn over one made earlier.
 std::span<const ControlDesign> controlTable();
-const ControlDesign& controlDesign(const char* name);
 
 // The credit line under the board.
-inline constexpr auto kCreditLine = "Quadrelle! - step colours, make rows of three";
+inline constexpr auto kCreditLine = QT_TRANSLATE_NOOP("Tessarin", "Quadrelle! - step colours, make rows of three");
 
 // The board: square i is at (240 + 960 * column, 240 + 960 * row) twips, 900 twips square.
 QRect squareRect(int index);

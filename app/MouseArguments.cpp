@@ -1,26 +1,29 @@
-// Qt's mouse buttons and modifier keys in the game's codes.
 #include "MouseArguments.h"
 
+#include <cmath>
+
 #include "ControlLayout.h"
-#include "game/Game.h"
 
 namespace quadrelle::app {
 
-std::optional<int> buttonCode(Qt::MouseButton button) {
+namespace {
+
+constexpr int kHalfSquareTwips = 450;
+
+} // namespace
+
+std::optional<Button> buttonOf(Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+    const bool keyHeld = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     switch (button) {
-    case Qt::LeftButton: return kLeftButton;
-    case Qt::RightButton: return kRightButton;
-    case Qt::MiddleButton: return kMiddleButton;
+    case Qt::LeftButton: return keyHeld ? Button::Special : Button::Plain;
+    case Qt::RightButton: return Button::Special;
+    case Qt::MiddleButton: return Button::Plain;
     default: return std::nullopt;
     }
 }
 
-int shiftMask(Qt::KeyboardModifiers modifiers) {
-    int mask = 0;
-    if (modifiers & Qt::ShiftModifier) mask |= kShiftKey;
-    if (modifiers & Qt::ControlModifier) mask |= kCtrlKey;
-    if (modifiers & Qt::AltModifier) mask |= kAltKey;
-    return mask;
+Half halfAt(float twipsBelowTop) {
+    return std::nearbyint(twipsBelowTop) < kHalfSquareTwips ? Half::Upper : Half::Lower;
 }
 
 float twipsFromPixels(qreal pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }

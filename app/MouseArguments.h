@@ -1,26 +1,20 @@
-// The arguments a square's press and release hand to the game: the button as 1 left,
-// 2 right, 4 middle; the modifier keys as 1 Shift, 2 Ctrl, 4 Alt; the height of the pointer
-// in twips below the square's top edge.
+// Where a Qt mouse event becomes the game's input. The right button, or the left with Shift,
+// Ctrl or Alt held, is a special press; the left and the middle button otherwise are plain.
+// The pointer's height below the square's top edge, in twips and rounded to a whole number
+// (a half to the even one), picks the half: above 450 of the square's 900 twips is the upper.
 #pragma once
 
 #include <QtCore/qnamespace.h>
 
 #include <optional>
 
+#include "game/Input.h"
+
 namespace quadrelle::app {
 
-struct SquareInput {
-    int index = 0;
-    int button = 0;
-    int shift = 0;
-    float y = 0;
-
-    friend bool operator==(const SquareInput&, const SquareInput&) = default;
-};
-
-// Nothing for buttons the game has no code for (back, forward and the like).
-std::optional<int> buttonCode(Qt::MouseButton button);
-int shiftMask(Qt::KeyboardModifiers modifiers);
+// Nothing for buttons the game ignores (back, forward and the like).
+std::optional<Button> buttonOf(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+Half halfAt(float twipsBelowTop);
 float twipsFromPixels(qreal pixels);
 
 } // namespace quadrelle::app

@@ -6,6 +6,12 @@
 
 namespace quadrelle::app {
 
+QRect NewGameButton::captionRect() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+}
+
 void NewGameButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;
@@ -14,7 +20,7 @@ void NewGameButton::paintEvent(QPaintEvent*) {
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
 
-    QRect textRect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    QRect textRect = captionRect();
     if (isDown()) {
         textRect.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
                            style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));

@@ -12,6 +12,9 @@ class NewGameButton : public QPushButton {
 public:
     using QPushButton::QPushButton;
 
+    // Where the caption is drawn: the style's contents area of the button.
+    QRect captionRect() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };

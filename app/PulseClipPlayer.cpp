@@ -90,6 +90,14 @@ void PulseClipPlayer::play(const WaveClip& clip) {
     }
 }
 
+void PulseClipPlayer::release() {
+    if (!loop_) return;
+    Locked locked(loop_);
+    clip_ = nullptr;
+    endStream();
+    drop(context_);
+}
+
 void PulseClipPlayer::connectContext() {
     drop(context_);
     context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), kName);

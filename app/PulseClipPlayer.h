@@ -28,6 +28,8 @@ public:
     void connect();
     // Starts the clip at once, cutting off the one playing. The clip must outlive the player.
     void play(const WaveClip& clip);
+    // Stops the clip playing and closes the stream and the connection until the next clip.
+    void release();
 
 private:
     // Everything below runs with the main loop's lock held.

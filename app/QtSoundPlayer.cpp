@@ -48,4 +48,8 @@ void QtSoundPlayer::playClip(int n) {
     if (const auto& clip = clips_[static_cast<std::size_t>(n)]) output_->play(*clip);
 }
 
+void QtSoundPlayer::releaseDevice() {
+    if (output_) output_->release();
+}
+
 } // namespace quadrelle::app

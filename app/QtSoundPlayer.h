@@ -34,7 +34,9 @@ public:
     bool isReady() const;
     // Starts clip n at once; a clip number out of range, or a clip missing, is silent.
     void playClip(int n);
-    void PlaySoundRes(int n) override { playClip(n); }
+    void play(Clip clip) override { playClip(static_cast<int>(clip)); }
+    // Stops the clip playing and lets go of the sound server until the next clip.
+    void releaseDevice();
 
 private:
     bool loaded_ = false;

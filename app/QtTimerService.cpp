@@ -26,12 +26,6 @@ void QtTimerService::setEnabled(TimerId id, bool enabled) {
 
 bool QtTimerService::isEnabled(TimerId id) const { return timerFor(id).isActive(); }
 
-bool QtTimerService::anyEnabled() const {
-    for (TimerId id : kAllTimers)
-        if (isEnabled(id)) return true;
-    return false;
-}
-
 void QtTimerService::stopAll() {
     for (TimerId id : kAllTimers) setEnabled(id, false);
 }

@@ -25,7 +25,6 @@ public:
     void setTickHandler(TickHandler handler) { onTick_ = std::move(handler); }
     void setEnabled(TimerId timer, bool enabled) override;
     bool isEnabled(TimerId timer) const override;
-    bool anyEnabled() const;
     void stopAll();
 
 private:

@@ -1,11 +1,14 @@
-// Reading and writing the settings with QSettings. Qt's INI format keeps keys that are in no
-// group under [General], and would write a group named "General" as [%General]; so the keys
-// are written ungrouped, and the file has the [General] section the settings belong in.
+// Reading the settings with QSettings and writing them through saveIniValues. Qt's INI format
+// keeps keys that are in no group under [General], and would write a group named "General" as
+// [%General]; so the keys are written ungrouped, and the file has the [General] section the
+// settings belong in.
 #include "SettingsStore.h"
 
 #include <QSettings>
 
-#include <cstdio>
+#include <charconv>
+
+#include "SettingsFile.h"
 
 namespace quadrelle::app {
 
@@ -21,15 +24,47 @@ std::string textOf(const QSettings& settings, const char* key, const char* fallb
     return settings.value(key, QString::fromLatin1(fallback)).toString().toStdString();
 }
 
-bool syncOrReport(QSettings& settings) {
-    settings.sync();
-    if (settings.status() == QSettings::NoError) return true;
-    std::fprintf(stderr, "quadrelle: could not save the settings to %s; playing on\n",
-                 qPrintable(settings.fileName()));
-    return false;
+std::optional<std::int64_t> parseInteger(std::string_view text) {
+    std::int64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc{} || ptr != end) return std::nullopt;
+    return value;
 }
 
+QString optionKey(const char* name) { return QStringLiteral("%1/%2").arg(QLatin1StringView(kOptionsGroup), QLatin1StringView(name)); }
+
+// Anything but the two words keeps the default.
+bool flagOf(const QSettings& settings, const char* name, bool fallback) {
+    const QString text = settings.value(optionKey(name)).toString();
+    if (text == QStringLiteral("true")) return true;
+    if (text == QStringLiteral("false")) return false;
+    return fallback;
+}
+
+IniValues valuesOf(const SavedSettings& saved) {
+    return {{kHiScoreKey, QString::fromStdString(saved.hiScore)}, {kStartLevelKey, QString::fromStdString(saved.startLevel)}};
+}
+
+QString textOf(bool flag) { return flag ? QStringLiteral("true") : QStringLiteral("false"); }
+
 } // namespace
+
+std::optional<std::int64_t> parseHighScore(std::string_view text) {
+    const auto value = parseInteger(text);
+    if (!value || *value < 0 || *value > kMaxStoredHighScore) return std::nullopt;
+    return value;
+}
+
+std::optional<int> parseStartLevel(std::string_view text) {
+    const auto value = parseInteger(text);
+    if (!value || *value < kMinStartLevel || *value > kMaxStartLevel) return std::nullopt;
+    return static_cast<int>(*value);
+}
+
+SavedSettings savedTextsOf(const Settings& settings) {
+    return {std::to_string(settings.highScore), std::to_string(settings.startLevel)};
+}
 
 SettingsStore::SettingsStore() : path_(userSettingsPath()) {}
 
@@ -37,23 +72,43 @@ SettingsStore::SettingsStore(QString iniPath) : path_(std::move(iniPath)) {}
 
 QString SettingsStore::filePath() const { return path_; }
 
-SavedSettings SettingsStore::read() const {
+Settings SettingsStore::read() const {
     const QSettings settings(path_, QSettings::IniFormat);
-    return {textOf(settings, kHiScoreKey, kDefaultHiScore),
-            textOf(settings, kStartLevelKey, kDefaultStartLevel)};
+    const Settings defaults;
+    return {parseHighScore(textOf(settings, kHiScoreKey, kDefaultHiScore)).value_or(defaults.highScore),
+            parseStartLevel(textOf(settings, kStartLevelKey, kDefaultStartLevel)).value_or(defaults.startLevel)};
 }
 
-bool SettingsStore::write(const SavedSettings& saved) const {
-    QSettings settings(path_, QSettings::IniFormat);
-    settings.setValue(kHiScoreKey, QString::fromStdString(saved.hiScore));
-    settings.setValue(kStartLevelKey, QString::fromStdString(saved.startLevel));
-    return syncOrReport(settings);
+bool SettingsStore::write(const SavedSettings& saved) const { return saveIniValues(path_, valuesOf(saved)); }
+
+bool SettingsStore::write(const SavedSettings& saved, const BestScores& scores) const {
+    IniValues values = valuesOf(saved);
+    for (auto& value : scores.storedValues()) values.push_back(std::move(value));
+    return saveIniValues(path_, values);
 }
 
 bool SettingsStore::writeHiScore(const std::string& hiScore) const {
-    QSettings settings(path_, QSettings::IniFormat);
-    settings.setValue(kHiScoreKey, QString::fromStdString(hiScore));
-    return syncOrReport(settings);
+    return saveIniValues(path_, {{kHiScoreKey, QString::fromStdString(hiScore)}});
 }
+
+Options SettingsStore::readOptions() const {
+    const QSettings settings(path_, QSettings::IniFormat);
+    const Options defaults;
+    return {flagOf(settings, "Sound", defaults.sound), flagOf(settings, "ColourSymbols", defaults.colourSymbols)};
+}
+
+bool SettingsStore::writeOptions(const Options& options) const {
+    return saveIniValues(path_, {{optionKey("Sound"), textOf(options.sound)},
+                                 {optionKey("ColourSymbols"), textOf(options.colourSymbols)}});
+}
+
+BestScores SettingsStore::readBestScores() const {
+    QSettings settings(path_, QSettings::IniFormat);
+    BestScores scores;
+    scores.load(settings);
+    return scores;
+}
+
+bool SettingsStore::writeBestScores(const BestScores& scores) const { return saveIniValues(path_, scores.storedValues()); }
 
 } // namespace quadrelle::app

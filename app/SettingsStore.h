@@ -1,14 +1,21 @@
 // The two saved settings, "HiScore" and "StartLevel", as text in the user's settings of the
 // application "Chromafall", section "General". On Linux that is the INI file
 // $XDG_CONFIG_HOME/Chromafall/Chromafall.ini (~/.config/Chromafall/Chromafall.ini).
-// A setting that cannot be written is reported on stderr; the game goes on.
+// Reading parses and checks the stored texts: anything that is not a plain integer text in
+// range falls back to the default, and is rewritten at the next save. A setting that cannot be
+// written is reported in one line on stderr, within a second, and the file is left as it
+// was; the game goes on.
 #pragma once
 
 #include <QString>
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
-#include "game/Counters.h"
+#include "BestScores.h"
+#include "game/Settings.h"
 
 namespace quadrelle::app {
 
@@ -18,6 +25,27 @@ inline constexpr auto kStartLevelKey = "StartLevel";
 inline constexpr auto kDefaultHiScore = "0";
 inline constexpr auto kDefaultStartLevel = "1";
 
+// The player's choices beyond the design, in a section of their own: [Options] with "Sound"
+// and "ColourSymbols", each "true" or "false".
+inline constexpr auto kOptionsGroup = "Options";
+
+struct Options {
+    bool sound = true;
+    bool colourSymbols = false;
+};
+
+// The settings as the file holds them.
+struct SavedSettings {
+    std::string hiScore;
+    std::string startLevel;
+};
+
+SavedSettings savedTextsOf(const Settings& settings);
+
+// Nothing for a text that is not a plain integer in range.
+std::optional<std::int64_t> parseHighScore(std::string_view text);
+std::optional<int> parseStartLevel(std::string_view text);
+
 class SettingsStore {
 public:
     // The user's settings file.
@@ -26,11 +54,18 @@ public:
     explicit SettingsStore(QString iniPath);
 
     QString filePath() const;
-    // The stored texts, or the defaults for settings that are absent.
-    SavedSettings read() const;
+    // The stored settings, with the defaults for any that are absent or not valid.
+    Settings read() const;
     // Each returns false, after a message on stderr, when the file could not be written.
     bool write(const SavedSettings& settings) const;
+    // Both settings and the best scores in one save, as the window does at close.
+    bool write(const SavedSettings& settings, const BestScores& scores) const;
     bool writeHiScore(const std::string& hiScore) const;
+
+    Options readOptions() const;
+    bool writeOptions(const Options& options) const;
+    BestScores readBestScores() const;
+    bool writeBestScores(const BestScores& scores) const;
 
 private:
     QString path_;

@@ -15,6 +15,9 @@ namespace {
 
 constexpr std::array<int, 3> kSignals = {SIGTERM, SIGINT, SIGHUP};
 std::array<int, 2> g_sockets = {-1, -1};
+// What each signal did before: restored at the end, and an inherited "ignore" (nohup) is kept.
+std::array<struct sigaction, kSignals.size()> g_previous{};
+std::array<bool, kSignals.size()> g_handled{};
 
 extern "C" void onShutdownSignal(int signalNumber) {
     const unsigned char byte = static_cast<unsigned char>(signalNumber);
@@ -36,13 +39,20 @@ ShutdownSignals::ShutdownSignals(QObject* parent) : QObject(parent) {
     action.sa_handler = onShutdownSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signalNumber : kSignals) sigaction(signalNumber, &action, nullptr);
+    for (std::size_t i = 0; i < kSignals.size(); ++i) {
+        sigaction(kSignals[i], nullptr, &g_previous[i]);
+        g_handled[i] = g_previous[i].sa_handler != SIG_IGN;
+        if (g_handled[i]) sigaction(kSignals[i], &action, nullptr);
+    }
 }
 
 ShutdownSignals::~ShutdownSignals() {
     // The notifier must go before the socket it watches.
     delete notifier_;
-    for (int signalNumber : kSignals) std::signal(signalNumber, SIG_DFL);
+    for (std::size_t i = 0; i < kSignals.size(); ++i) {
+        if (g_handled[i]) sigaction(kSignals[i], &g_previous[i], nullptr);
+        g_handled[i] = false;
+    }
     for (int& socket : g_sockets) {
         if (socket >= 0) ::close(socket);
         socket = -1;

@@ -9,17 +9,18 @@
 
 namespace quadrelle::app {
 
-SquareWidget::SquareWidget(int index, QWidget* parent) : QWidget(parent), index_(index) {
+SquareWidget::SquareWidget(int index, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("sq%1").arg(index));
-    setProperty("Index", index);
     setGeometry(squareRect(index));
     setFocusPolicy(Qt::NoFocus);
+    // A right click here is a colour search, never the window's menu.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     // Every picture covers the whole square, so nothing below needs drawing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void SquareWidget::showPicture(Picture picture, const QPixmap& pixmap) {
-    if (picture_ == picture) return;
+    if (picture_ == picture && pixmap_.cacheKey() == pixmap.cacheKey()) return;
     picture_ = picture;
     pixmap_ = pixmap;
     update();
@@ -32,15 +33,15 @@ void SquareWidget::paintEvent(QPaintEvent*) {
 }
 
 void SquareWidget::mousePressEvent(QMouseEvent* event) {
-    const auto button = buttonCode(event->button());
+    const auto button = buttonOf(event->button(), event->modifiers());
     if (!button) return QWidget::mousePressEvent(event);
-    emit pressed(index_, *button, shiftMask(event->modifiers()), twipsFromPixels(event->position().y()));
+    emit pressed(*button, halfAt(twipsFromPixels(event->position().y())));
 }
 
 void SquareWidget::mouseReleaseEvent(QMouseEvent* event) {
-    const auto button = buttonCode(event->button());
+    const auto button = buttonOf(event->button(), event->modifiers());
     if (!button) return QWidget::mouseReleaseEvent(event);
-    emit released(index_, *button, shiftMask(event->modifiers()), twipsFromPixels(event->position().y()));
+    emit released(*button, halfAt(twipsFromPixels(event->position().y())));
 }
 
 } // namespace quadrelle::app

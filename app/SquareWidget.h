@@ -1,5 +1,5 @@
 // One of the 36 squares of the board: a 60 x 60 widget that shows a template picture at its
-// natural size and reports mouse presses and releases in the game's terms. The release goes
+// natural size and reports mouse presses and releases as the game's input. The release goes
 // to the square that got the press, because Qt grabs the mouse for the pressed widget.
 #pragma once
 
@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "board/Picture.h"
+#include "game/Input.h"
 
 namespace quadrelle::app {
 
@@ -18,14 +19,12 @@ class SquareWidget : public QWidget {
 public:
     SquareWidget(int index, QWidget* parent);
 
-    int index() const { return index_; }
-    std::optional<Picture> picture() const { return picture_; }
-    // Repaints only when the picture is a different template.
+    // Repaints only when the picture is a different template or another set's copy of it.
     void showPicture(Picture picture, const QPixmap& pixmap);
 
 signals:
-    void pressed(int index, int button, int shift, float y);
-    void released(int index, int button, int shift, float y);
+    void pressed(quadrelle::Button button, quadrelle::Half half);
+    void released(quadrelle::Button button, quadrelle::Half half);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,7 +32,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    int index_;
     std::optional<Picture> picture_;
     QPixmap pixmap_;
 };

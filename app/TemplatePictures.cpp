@@ -9,9 +9,11 @@
 
 namespace quadrelle::app {
 
-QString resourcePathOf(Picture picture) {
+QString resourcePathOf(Picture picture, bool withSymbols) {
     const std::string_view name = pictureName(picture);
-    return QStringLiteral(":/pictures/%1.png")
+    const bool symbol = withSymbols && picture != Picture::SqEmpty;
+    return QStringLiteral(":/pictures/%1%2.png")
+        .arg(symbol ? QStringLiteral("symbols/") : QString())
         .arg(QLatin1StringView(name.data(), static_cast<qsizetype>(name.size())));
 }
 
@@ -19,8 +21,7 @@ namespace {
 
 // QPixmap does not pick the "@2x" file by itself, so on a high-DPI screen it is loaded here
 // and drawn at half its size, which keeps the square 60 logical pixels wide.
-QPixmap loadPicture(Picture picture, qreal devicePixelRatio) {
-    const QString path = resourcePathOf(picture);
+QPixmap loadPicture(const QString& path, qreal devicePixelRatio) {
     if (devicePixelRatio > 1.0) {
         QPixmap sharp(QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png")));
         if (!sharp.isNull()) {
@@ -33,17 +34,16 @@ QPixmap loadPicture(Picture picture, qreal devicePixelRatio) {
 
 } // namespace
 
-TemplatePictures::TemplatePictures() {
+TemplatePictures::TemplatePictures(bool withSymbols) : withSymbols_(withSymbols) {
     registerResources();
     const qreal devicePixelRatio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     for (int n = 0; n < kPictureCount; ++n) {
         const auto picture = static_cast<Picture>(n);
         QPixmap& pixmap = pixmaps_[static_cast<std::size_t>(n)];
-        pixmap = loadPicture(picture, devicePixelRatio);
+        const QString path = resourcePathOf(picture, withSymbols);
+        pixmap = loadPicture(path, devicePixelRatio);
         // Only a broken build lacks a picture; the square then shows black.
-        if (pixmap.isNull())
-            std::fprintf(stderr, "quadrelle: picture %s missing from the resources\n",
-                         qPrintable(resourcePathOf(picture)));
+        if (pixmap.isNull()) std::fprintf(stderr, "quadrelle: picture %s missing from the resources\n", qPrintable(path));
     }
 }
 

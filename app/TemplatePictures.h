@@ -1,5 +1,7 @@
-// The 23 template pictures the squares copy from, loaded once from the resources as
+// The 23 template pictures the squares copy from, loaded from the resources as
 // ":/pictures/<name>.png", or "<name>@2x.png" when a screen has a device pixel ratio above 1.
+// With colour symbols the coloured pictures come from ":/pictures/symbols/" instead, where
+// each also carries its colour's symbol; the empty picture has no symbol.
 #pragma once
 
 #include <QPixmap>
@@ -12,16 +14,19 @@ namespace quadrelle::app {
 
 class TemplatePictures {
 public:
-    TemplatePictures();
+    explicit TemplatePictures(bool withSymbols = false);
+
+    bool withSymbols() const { return withSymbols_; }
 
     const QPixmap& operator[](Picture picture) const {
         return pixmaps_[static_cast<std::size_t>(picture)];
     }
 
 private:
+    bool withSymbols_;
     std::array<QPixmap, kPictureCount> pixmaps_;
 };
 
-QString resourcePathOf(Picture picture);
+QString resourcePathOf(Picture picture, bool withSymbols = false);
 
 } // namespace quadrelle::app

@@ -1,18 +1,22 @@
-// Building the window and wiring its events to the engine.
+// Building the window and wiring its events to the game.
 #include "Tessarin.h"
 
 #include <QCloseEvent>
-#include <QFile>
+#include <QCoreApplication>
+#include <QDir>
 #include <QIcon>
 #include <QLabel>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleFactory>
 
+#include <chrono>
+
 #include "AccessibleNames.h"
-#include "ClearHiscorePrompt.h"
+#include "BoardOverlay.h"
 #include "ClickableLabel.h"
 #include "ComboBanner.h"
+#include "FitText.h"
 #include "NewGameButton.h"
 #include "Resources.h"
 
@@ -20,16 +24,21 @@ namespace quadrelle::app {
 
 namespace {
 
-constexpr std::array<int, 5> kIconSizes = {32, 48, 64, 128, 256};
-
 QString textOf(const std::string& text) { return QString::fromStdString(text); }
 
 void setText(QLabel* label, const QString& text) {
     if (label->text() != text) label->setText(text);
 }
 
-void setTag(QLabel* label, const QString& tag) {
-    if (label->property("Tag").toString() != tag) label->setProperty("Tag", tag);
+// The spinner runs from 1 at the top to 9 at the bottom, the opposite way to the levels.
+constexpr int kSpinnerFlip = kMinStartLevel + kMaxStartLevel;
+constexpr int spinnerValueOf(int startLevel) { return kSpinnerFlip - startLevel; }
+constexpr int startLevelOf(int spinnerValue) { return kSpinnerFlip - spinnerValue; }
+
+// A new game's number, drawn from the clock once per game, and short enough to note down.
+GameNumber gameNumberFromClock() {
+    const auto nanoseconds = std::chrono::system_clock::now().time_since_epoch().count();
+    return {static_cast<std::uint64_t>(nanoseconds) % 1'000'000'000U};
 }
 
 void applyLook(QWidget* widget, const ControlDesign& design) {
@@ -49,32 +58,55 @@ void applyLook(QWidget* widget, const ControlDesign& design) {
     }
 }
 
+QString captionOf(const ControlDesign& design) {
+    return QCoreApplication::translate(kCaptionContext, design.caption);
+}
+
+// A translated caption may be longer than the designed one; the English keeps its font.
+void fitCaption(QWidget* control, const ControlDesign& design, QSize box) {
+    const QString caption = captionOf(design);
+    if (caption != QString::fromUtf8(design.caption))
+        control->setFont(fittedFont(control->font(), caption, box, design.wordWrap));
+}
+
+void placeControl(QWidget* widget, const ControlDesign& design) {
+    widget->setObjectName(QString::fromLatin1(design.name));
+    widget->setGeometry(pixelsOf(design.place));
+    widget->setFocusPolicy(Qt::NoFocus);
+    widget->setVisible(design.visible);
+    applyLook(widget, design);
+}
+
 QIcon loadWindowIcon() {
     registerResources();
     QIcon icon;
-    for (int size : kIconSizes) {
-        const QString path = QStringLiteral(":/icon/quadrelle-%1.png").arg(size);
-        if (QFile::exists(path)) icon.addFile(path, QSize(size, size));
-    }
+    // Every size the resources hold; each file names its own.
+    const QDir icons(QStringLiteral(":/icon"));
+    for (const QFileInfo& file : icons.entryInfoList({QStringLiteral("quadrelle-*.png")}, QDir::Files))
+        icon.addFile(file.filePath());
     return icon;
 }
 
 } // namespace
 
-Tessarin::Tessarin(const SettingsStore& settings, SoundOutput& sound, QWidget* parent)
-    : QWidget(parent), settings_(settings), game_(timers_, random_, sound) {
+Tessarin::Tessarin(const SettingsStore& settings, SoundOutput& sound, std::optional<GameNumber> firstGame,
+                   std::function<void()> releaseSoundDevice, QWidget* parent)
+    : QWidget(parent), settings_(settings), sound_(sound, std::move(releaseSoundDevice)), game_(ports()),
+      options_(settings.readOptions()), pictures_(options_.colourSymbols) {
+    sound_.setOn(options_.sound);
+    bestScores_ = settings_.readBestScores();
     buildWindow();
     buildBoard();
     buildControls();
+    buildFeatures();
     connectEvents();
-
-    const SavedSettings saved = settings_.read();
-    game_.Form_Load(saved.hiScore, saved.startLevel);
-    knownHighScore_ = game_.counters().highScore;
+    game_.start(settings_.read(), firstGame.value_or(gameNumberFromClock()));
     showState();
 }
 
 Tessarin::~Tessarin() { timers_.stopAll(); }
+
+Game::Ports Tessarin::ports() { return {timers_, random_, sound_, *this}; }
 
 void Tessarin::buildWindow() {
     setObjectName(QStringLiteral("Tessarin"));
@@ -95,87 +127,87 @@ void Tessarin::buildBoard() {
         auto* square = new SquareWidget(index, this);
         squares_[static_cast<std::size_t>(index)] = square;
         square->setAccessibleDescription(accessiblePlaceOf(index));
-        connect(square, &SquareWidget::pressed, this, [this](int i, int button, int shift, float y) {
-            game_.sq_MouseDown(i, button, shift, y);
-            afterEngineEvent();
-            emit squarePressed(i, button, shift, y);
+        connect(square, &SquareWidget::pressed, this, [this, index](Button button, Half half) {
+            game_.press(index, button, half);
+            showState();
         });
-        connect(square, &SquareWidget::released, this, [this](int i, int button, int shift, float y) {
-            game_.sq_MouseUp(i, button, shift, y);
-            afterEngineEvent();
-            emit squareReleased(i, button, shift, y);
+        connect(square, &SquareWidget::released, this, [this, index](Button button, Half half) {
+            game_.release(index, button, half);
+            showState();
         });
     }
 }
 
-QWidget* Tessarin::createControl(const ControlDesign& design) {
-    QWidget* widget = nullptr;
-    const QString caption = QString::fromUtf8(design.caption);
+void Tessarin::createLabel(const ControlDesign& design) {
+    const QString caption = captionOf(design);
+    const std::string_view name = design.name;
+    QLabel* label = nullptr;
+    if (name == "LabelClr")
+        label = controls_.clearHiScore = new ClickableLabel(caption, this);
+    else
+        label = new QLabel(caption, this);
+    // Only "[x]" reacts to the mouse; the others, the "Game Over" banner over the board among
+    // them, let clicks through to the squares below, since game over does not lock the board.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents, label != controls_.clearHiScore);
+    label->setAlignment(design.alignment);
+    label->setWordWrap(design.wordWrap);
+    placeControl(label, design);
+    fitCaption(label, design, label->size());
+
+    const std::pair<std::string_view, QLabel* Controls::*> shown[] = {
+        {"LabelComboT", &Controls::comboText}, {"LabelCombo", &Controls::comboCount},
+        {"LabelScore", &Controls::score},      {"LabelHiScore", &Controls::hiScore},
+        {"LabelLevel", &Controls::level},      {"LabelLeft", &Controls::left},
+        {"LabelRemoves", &Controls::removes},  {"LevelTxt", &Controls::startLevel},
+        {"LabelGameOver", &Controls::gameOver},
+    };
+    for (const auto& [shownName, slot] : shown)
+        if (name == shownName) controls_.*slot = label;
+}
+
+void Tessarin::createControl(const ControlDesign& design) {
     switch (design.kind) {
-    case ControlKind::Label: {
-        const bool clickable = std::string_view(design.name) == "LabelClr";
-        QLabel* label = clickable ? new ClickableLabel(caption, this) : new QLabel(caption, this);
-        // Only "[x]" reacts to the mouse; the others, the "Game Over" banner over the board
-        // among them, let clicks through to the squares below, since game over does not lock
-        // the board.
-        label->setAttribute(Qt::WA_TransparentForMouseEvents, !clickable);
-        label->setAlignment(design.alignment);
-        label->setWordWrap(design.wordWrap);
-        widget = label;
-        break;
+    case ControlKind::Label: return createLabel(design);
+    case ControlKind::Button: {
+        auto* button = new NewGameButton(captionOf(design), this);
+        controls_.newGame = button;
+        placeControl(button, design);
+        return fitCaption(button, design, button->captionRect().size());
     }
-    case ControlKind::Button: widget = new NewGameButton(caption, this); break;
-    case ControlKind::ScrollBar: widget = new QScrollBar(Qt::Vertical, this); break;
+    case ControlKind::ScrollBar:
+        controls_.startLevelSpinner = new QScrollBar(Qt::Vertical, this);
+        return placeControl(controls_.startLevelSpinner, design);
     }
-    widget->setObjectName(QString::fromLatin1(design.name));
-    widget->setGeometry(pixelsOf(design.place));
-    widget->setFocusPolicy(Qt::NoFocus);
-    widget->setVisible(design.visible);
-    applyLook(widget, design);
-    return widget;
 }
 
 void Tessarin::buildControls() {
     for (const ControlDesign& design : controlTable()) createControl(design);
-    const auto label = [this](const char* name) { return findChild<QLabel*>(QString::fromLatin1(name)); };
-    controls_.comboText = label("LabelComboT");
-    controls_.comboCount = label("LabelCombo");
     layOutComboBanner(*controls_.comboText, *controls_.comboCount);
-    controls_.score = label("LabelScore");
-    controls_.clearHiScore = label("LabelClr");
-    controls_.hiScore = label("LabelHiScore");
-    controls_.level = label("LabelLevel");
-    controls_.left = label("LabelLeft");
-    controls_.removes = label("LabelRemoves");
-    controls_.startLevel = label("LevelTxt");
-    controls_.gameOver = label("LabelGameOver");
-    controls_.clickedY = label("LabelClickedY");
-    controls_.reactions = label("LabelReactions");
-    controls_.newGameFlag = label("LabelNewGame");
-    controls_.newGame = findChild<QPushButton*>(QStringLiteral("Command1"));
-    controls_.startLevelSpinner = findChild<QScrollBar*>(QStringLiteral("HScrollLevel"));
-
     // The banner lies across the board, which was made first, so it is drawn on top already;
     // raising it says so.
     controls_.gameOver->raise();
+    setUpButtonAndSpinner();
+}
 
+void Tessarin::setUpButtonAndSpinner() {
     QPushButton* newGame = controls_.newGame;
     newGame->setFocusPolicy(Qt::StrongFocus);
     // Outside a dialog a push button ignores Enter unless it is an auto-default button.
     newGame->setAutoDefault(true);
 
     QScrollBar* spinner = controls_.startLevelSpinner;
-    spinner->setRange(10 - kMaxStartLevel, 10 - kMinStartLevel);
+    spinner->setRange(spinnerValueOf(kMaxStartLevel), spinnerValueOf(kMinStartLevel));
     spinner->setSingleStep(1);
     spinner->setPageStep(1);
-    spinner->setValue(10 - kMinStartLevel);
+    spinner->setValue(spinnerValueOf(kMinStartLevel));
     spinner->setFocusPolicy(Qt::StrongFocus);
     // Fusion draws both arrow buttons on a bar only 31 px tall, so it works as a spinner.
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
         fusion->setParent(spinner);
         spinner->setStyle(fusion);
     }
-    spinner->setAccessibleName(QStringLiteral("Start level"));
+    // Its own entry, so a caption broken for its narrow label is still spoken as one word.
+    spinner->setAccessibleName(QCoreApplication::translate("Tessarin", "Start level", "spinner"));
 
     setTabOrder(newGame, spinner);
     newGame->setFocus();
@@ -183,24 +215,31 @@ void Tessarin::buildControls() {
 
 void Tessarin::connectEvents() {
     timers_.setTickHandler([this](TimerId timer) {
-        game_.onTimer(timer);
-        afterEngineEvent();
+        game_.tick(timer);
+        showState();
     });
-    connect(controls_.newGame, &QPushButton::clicked, this, [this] {
-        game_.Command1_Click();
-        afterEngineEvent();
-    });
+    connect(controls_.newGame, &QPushButton::clicked, this, &Tessarin::startNewGame);
     connect(controls_.startLevelSpinner, &QScrollBar::valueChanged, this, [this](int value) {
-        game_.HScrollLevel_Change(value);
-        afterEngineEvent();
+        game_.setStartLevel(startLevelOf(value));
+        showState();
     });
-    connect(static_cast<ClickableLabel*>(controls_.clearHiScore), &ClickableLabel::clicked, this, [this] {
-        const bool yes = askToClearHiscore(this);
-        game_.LabelClr_Click(yes);
-        afterEngineEvent();
-    });
+    connect(controls_.clearHiScore, &ClickableLabel::clicked, this, &Tessarin::clearHighScoreAsked);
 }
 
+void Tessarin::startNewGame() { playGame(gameNumberFromClock()); }
+
+void Tessarin::playGame(GameNumber number) {
+    game_.newGame(number);
+    showState();
+}
+
+void Tessarin::resume(const Position& position) {
+    timers_.stopAll();
+    game_ = Game::fromPosition(position, ports());
+    showState();
+}
+
+// Only controls whose text, picture or visibility changed are touched.
 void Tessarin::showState() {
     const Counters& counters = game_.counters();
     const Captions captions = captionsOf(counters);
@@ -211,17 +250,13 @@ void Tessarin::showState() {
     setText(controls_.level, textOf(captions.level));
     setText(controls_.startLevel, textOf(captions.startLevel));
     setText(controls_.hiScore, textOf(captions.highScore));
-    controls_.comboCount->setVisible(counters.comboCountVisible);
-    controls_.comboText->setVisible(counters.comboTextVisible);
-    controls_.gameOver->setVisible(counters.gameOverVisible);
-    if (controls_.startLevelSpinner->value() != counters.scrollValue) {
+    controls_.comboCount->setVisible(counters.comboShown);
+    controls_.comboText->setVisible(counters.comboShown);
+    controls_.gameOver->setVisible(counters.gameOver);
+    if (controls_.startLevelSpinner->value() != spinnerValueOf(counters.startLevel)) {
         const QSignalBlocker quiet(controls_.startLevelSpinner);
-        controls_.startLevelSpinner->setValue(counters.scrollValue);
+        controls_.startLevelSpinner->setValue(spinnerValueOf(counters.startLevel));
     }
-
-    setTag(controls_.clickedY, counters.pressHeight ? QString::number(*counters.pressHeight) : QString());
-    setTag(controls_.reactions, textOf(numberText(counters.reactionCount)));
-    setTag(controls_.newGameFlag, counters.newGame ? QStringLiteral("1") : QStringLiteral("0"));
 
     const Board& board = game_.board();
     for (int index = 0; index < kSquareCount; ++index) {
@@ -231,22 +266,19 @@ void Tessarin::showState() {
         const QString name = accessibleNameOf(board[index]);
         if (square->accessibleName() != name) square->setAccessibleName(name);
     }
+    board_->refreshName();
+    showPendingHint();
 }
 
-void Tessarin::afterEngineEvent() {
-    showState();
-    saveRaisedHighScore();
+void Tessarin::highScoreRaised(std::int64_t score) {
+    if (!unloaded_) settings_.writeHiScore(numberText(score));
 }
 
-void Tessarin::saveRaisedHighScore() {
-    // A game over that raises the high score saves it at once, so a crash or a forced quit
-    // later in the run cannot lose it.
-    const std::int64_t highScore = game_.counters().highScore;
-    if (highScore > knownHighScore_ && !unloaded_) settings_.writeHiScore(numberText(highScore));
-    knownHighScore_ = highScore;
+void Tessarin::saveSettings() {
+    settings_.write(savedTextsOf(game_.settingsToSave()), bestScores_);
 }
 
-void Tessarin::saveSettings() { settings_.write(game_.Form_Unload()); }
+void Tessarin::saveOptions() { settings_.writeOptions(options_); }
 
 void Tessarin::unload() {
     if (unloaded_) return;

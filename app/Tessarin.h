@@ -1,70 +1,106 @@
-// The game window: it builds the controls from the control table, runs the engine's load at
-// construction and its unload once at close, forwards mouse, button, scroll-bar, label and
-// timer events to the engine, and after each event shows the engine's state (captions,
-// pictures, visibility). No game rule lives here.
+// The game window: it builds the controls from the control table, starts the game with the
+// stored settings at construction and saves them once at close, turns mouse, button,
+// spinner, label and timer events into the game's events, and after each shows the game's
+// state (captions, pictures, visibility). No game rule lives here.
 #pragma once
 
 #include <QWidget>
 
 #include <array>
-#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
 
+#include "BestScores.h"
 #include "ControlLayout.h"
 #include "QtTimerService.h"
 #include "SettingsStore.h"
+#include "Shortcuts.h"
+#include "SoundSwitch.h"
 #include "SquareWidget.h"
 #include "TemplatePictures.h"
 #include "game/Game.h"
 
 class QLabel;
+class QMenu;
 class QPushButton;
 class QScrollBar;
 
 namespace quadrelle::app {
 
-class Tessarin : public QWidget {
+class BoardOverlay;
+class ClickableLabel;
+enum class KeyMove;
+
+class Tessarin : public QWidget, private GameEvents {
     Q_OBJECT
 
 public:
-    Tessarin(const SettingsStore& settings, SoundOutput& sound, QWidget* parent = nullptr);
+    // Without a first game number, the first game's number is drawn from the clock. The sound
+    // output is asked to let go of its device when the player turns the sound off.
+    Tessarin(const SettingsStore& settings, SoundOutput& sound, std::optional<GameNumber> firstGame = std::nullopt,
+             std::function<void()> releaseSoundDevice = {}, QWidget* parent = nullptr);
     ~Tessarin() override;
 
-    Game& game() { return game_; }
     const Game& game() const { return game_; }
-    QtTimerService& timers() { return timers_; }
-    const TemplatePictures& pictures() const { return pictures_; }
-    SquareWidget* square(int index) const { return squares_[static_cast<std::size_t>(index)]; }
+    // Goes on from a position, at rest: the board, the counters and the game number.
+    void resume(const Position& position);
 
-    // Shows the engine's state; only controls whose text, picture or visibility changed
-    // are touched. Runs after every engine event, and after a test sets up a position.
-    void showState();
+    // Deals the game with this number, as "New Game" does with a number of its own.
+    void playGame(GameNumber number);
+
     // Saves both settings without closing, as a desktop session asks before it ends.
     void saveSettings();
     // The window's unload: stops the timers and saves both settings, the first time only.
     void unload();
-    bool isUnloaded() const { return unloaded_; }
-
-signals:
-    // Each emitted after the engine has handled the event, with the arguments it got.
-    void squarePressed(int index, int button, int shift, float y);
-    void squareReleased(int index, int button, int shift, float y);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void buildWindow();
     void buildBoard();
     void buildControls();
-    QWidget* createControl(const ControlDesign& design);
+    void createControl(const ControlDesign& design);
+    void createLabel(const ControlDesign& design);
+    void setUpButtonAndSpinner();
     void connectEvents();
-    void afterEngineEvent();
-    void saveRaisedHighScore();
+    void showState();
+    Game::Ports ports();
+
+    // Beyond the design: keys, the context menu and the windows they open.
+    void buildFeatures();
+    void createActions();
+    QMenu* buildContextMenu();
+    void showContextMenuAtFocus();
+    void playKeyMove(int square, KeyMove move);
+    void requestHint();
+    void showPendingHint();
+    void applyColourSymbols();
+    void applySoundSwitch();
+    void startNewGame();
+    void playGameNumber();
+    void showHelp();
+    void showAboutBox();
+    void showBestScoresTable();
+    void requestQuit();
+    void clearHighScoreAsked();
+    void saveOptions();
+
+    // GameEvents: a game over that raises the high score saves it at once, so a crash or a
+    // forced quit later in the run cannot lose it.
+    void highScoreRaised(std::int64_t score) override;
+    // GameEvents: a game that enters the best scores is kept at once, and the table shown.
+    void gameOver(std::int64_t score) override;
+    void newGameStarted(GameNumber number) override;
 
     const SettingsStore& settings_;
+    SoundSwitch sound_;
     QtTimerService timers_;
-    ClockSeededRandom random_;
+    SeededRandom random_;
     Game game_;
+    Options options_;
     TemplatePictures pictures_;
     std::array<SquareWidget*, kSquareCount> squares_{};
 
@@ -72,7 +108,7 @@ private:
         QLabel* comboText = nullptr;
         QLabel* comboCount = nullptr;
         QLabel* score = nullptr;
-        QLabel* clearHiScore = nullptr;
+        ClickableLabel* clearHiScore = nullptr;
         QLabel* hiScore = nullptr;
         QLabel* level = nullptr;
         QLabel* left = nullptr;
@@ -81,12 +117,15 @@ private:
         QLabel* startLevel = nullptr;
         QScrollBar* startLevelSpinner = nullptr;
         QLabel* gameOver = nullptr;
-        QLabel* clickedY = nullptr;
-        QLabel* reactions = nullptr;
-        QLabel* newGameFlag = nullptr;
     } controls_;
 
-    std::int64_t knownHighScore_ = 0;
+    BoardOverlay* board_ = nullptr;
+    std::map<ShortcutAction, QAction*> actions_;
+    BestScores bestScores_;
+    // This play's entry in the best scores, replaced if the game ends again higher.
+    std::optional<BestScoreEntry> enteredThisGame_;
+    bool hintPending_ = false;
+
     bool unloaded_ = false;
 };
 

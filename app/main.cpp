@@ -1,25 +1,30 @@
 // quadrelle: the game window. Closing the window, a quit signal (SIGTERM, SIGINT, SIGHUP)
 // and the end of the desktop session all end the program through the window's unload, so
-// the high score and the start level are saved.
+// the high score and the start level are saved. `quadrelle --help` and `--version` answer
+// without opening a window.
 #include <QApplication>
 #include <QSessionManager>
 #include <QTimer>
 
+#include "CommandLine.h"
 #include "QtSoundPlayer.h"
 #include "SettingsStore.h"
 #include "ShutdownSignals.h"
 #include "Tessarin.h"
+#include "Translations.h"
 
 using namespace quadrelle::app;
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> exitCode = answerWithoutWindow(argc, argv)) return *exitCode;
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("quadrelle"));
+    installTranslations(application);
+    const std::optional<quadrelle::GameNumber> firstGame = gameNumberArgument(application);
     QApplication::setDesktopFileName(QStringLiteral("io.github.quadrelle.Quadrelle"));
 
     const SettingsStore settings;
     QtSoundPlayer sound;
-    Tessarin window(settings, sound);
+    Tessarin window(settings, sound, firstGame, [&sound] { sound.releaseDevice(); });
     QApplication::setWindowIcon(window.windowIcon());
 
     ShutdownSignals quitSignals;

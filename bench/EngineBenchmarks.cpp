@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "board/Random.h"
+#include "board/Fill.h"
 #include "game/Game.h"
 #include "game/VirtualClock.h"
 
@@ -13,20 +13,33 @@ using namespace quadrelle;
 
 namespace {
 
+class Silence : public SoundOutput {
+public:
+    void play(Clip) override {}
+};
+
 struct Table {
     VirtualClock clock;
-    SeededRandom random{42};
-    SilentSound sound;
-    Game game{clock, random, sound};
+    SeededRandom random;
+    Silence sound;
+    GameEvents events;
+    Game game{{clock, random, sound, events}};
 
     Table() {
-        clock.setTickHandler([this](TimerId timer) { game.onTimer(timer); });
+        clock.setTickHandler([this](TimerId timer) { game.tick(timer); });
     }
 
+    // Goes on from the given board in play, with every timer stopped.
     void lay(const std::array<std::string_view, kSquareCount>& kinds) {
+        Position position{{}, {}, GameNumber{42}};
         for (int index = 0; index < kSquareCount; ++index)
-            game.board().setKindAndPicture(index, *kindFromText(kinds[static_cast<std::size_t>(index)]));
+            position.board.setKindAndPicture(index, *kindFromText(kinds[static_cast<std::size_t>(index)]));
+        for (TimerId timer : kAllTimers) clock.setEnabled(timer, false);
+        game = Game::fromPosition(position, {clock, random, sound, events});
     }
+
+    // The scan that ends the pause after a click.
+    void scan() { game.tick(TimerId::WaitAfterClick); }
 };
 
 // Arrow squares only, with no three of a colour in a line: nothing reacts, nothing is over.
@@ -52,8 +65,10 @@ constexpr std::array<std::string_view, kSquareCount> kReactingBoard = {
 void BM_ScanQuietBoard(benchmark::State& state) {
     Table table;
     table.lay(kQuietBoard);
-    for (auto _ : state)
-        if (table.game.ScanReactions() != 0) state.SkipWithError("the quiet board reacted");
+    for (auto _ : state) {
+        table.scan();
+        if (!table.game.atRest()) state.SkipWithError("the quiet board reacted");
+    }
 }
 BENCHMARK(BM_ScanQuietBoard);
 
@@ -63,17 +78,22 @@ void BM_ScanReactingBoard(benchmark::State& state) {
         state.PauseTiming();
         table.lay(kReactingBoard);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(table.game.ScanReactions());
+        table.scan();
+        benchmark::DoNotOptimize(table.game.board());
     }
 }
 BENCHMARK(BM_ScanReactingBoard);
 
 void BM_FillWholeBoard(benchmark::State& state) {
-    Table table;
-    table.game.counters().level = state.range(0);
+    // The game's fill: a reseed from the game's chain, then one draw per square.
+    SeedChain seeds(GameNumber{42});
+    SeededRandom random;
+    Board board;
+    const OddsRow& odds = oddsRowForLevel(state.range(0));
     for (auto _ : state) {
-        table.game.FillBoard(false);
-        benchmark::DoNotOptimize(table.game.board());
+        random.reseed(seeds.next());
+        fillBoard(board, odds, random, FillScope::WholeBoard);
+        benchmark::DoNotOptimize(board);
     }
 }
 BENCHMARK(BM_FillWholeBoard)->Arg(1)->Arg(10);
@@ -81,16 +101,16 @@ BENCHMARK(BM_FillWholeBoard)->Arg(1)->Arg(10);
 // A plain release that completes a run, then every tick of the chain until the board rests.
 void BM_WholeMove(benchmark::State& state) {
     Table table;
-    table.game.counters().newGame = false;
+    std::array<std::string_view, kSquareCount> board = kQuietBoard;
+    board[1] = "1up";
+    board[2] = "2up";
+    board[3] = "2down";
     for (auto _ : state) {
         state.PauseTiming();
-        table.lay(kQuietBoard);
-        table.game.board().setKindAndPicture(2, Kind::K2up);
-        table.game.board().setKindAndPicture(3, Kind::K2down);
-        table.game.board().setKindAndPicture(1, Kind::K1up);
+        table.lay(board);
         state.ResumeTiming();
-        table.game.sq_MouseDown(1, kLeftButton, 0, 200);
-        table.game.sq_MouseUp(1, kLeftButton, 0, 200);
+        table.game.press(1, Button::Plain, Half::Upper);
+        table.game.release(1, Button::Plain, Half::Upper);
         benchmark::DoNotOptimize(table.clock.runUntilAtRest());
     }
 }

@@ -16,9 +16,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A value from the command line as a message quotes it: in single quotes, on one line (control
+// characters escaped) and cut after 40 characters with an ellipsis.
+std::string quoted(const std::string& value);
+
 class Arguments {
 public:
-    // Reads "--name value" pairs after the sub-command; every name must be one of allowed.
+    // Reads "--name value" pairs after the sub-command; every name must be one of allowed, and a
+    // value never starts with "--" (that is the next option, so this one lacks its value).
     Arguments(const std::vector<std::string>& words, const std::vector<std::string>& allowed);
 
     // The option as a whole number in [min, max]; throws UsageError when it is missing (and has

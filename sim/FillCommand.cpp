@@ -2,23 +2,21 @@
 
 #include <sstream>
 
-#include "board/Random.h"
-#include "game/Game.h"
-#include "game/VirtualClock.h"
+#include "board/Fill.h"
+#include "game/GameNumber.h"
 
 namespace quadrelle::sim {
 
 FillCounts countFills(std::int64_t level, std::int64_t fills, std::uint64_t seed) {
-    VirtualClock clock;
-    SeededRandom random(seed);
-    SilentSound sound;
-    Game game(clock, random, sound);
-    game.counters().level = level;
-
+    // The seeds a game numbered `seed` would use for its fills.
+    SeedChain seeds(GameNumber{seed});
+    SeededRandom random;
+    Board board;
     std::array<std::int64_t, kKindCount> byKind{};
     for (std::int64_t fill = 0; fill < fills; ++fill) {
-        game.FillBoard(false);
-        for (const Square& square : game.board()) ++byKind[static_cast<std::size_t>(square.kind)];
+        random.reseed(seeds.next());
+        fillBoard(board, oddsRowForLevel(level), random, FillScope::WholeBoard);
+        for (const Square& square : board) ++byKind[static_cast<std::size_t>(square.kind)];
     }
     FillCounts result{level, fills * kSquareCount, {}};
     for (std::size_t i = 0; i < kOddsChain.size(); ++i)

@@ -15,7 +15,7 @@ struct FillCounts {
     std::array<std::int64_t, kChainLength> counts{}; // in the order of kOddsChain
 };
 
-// Runs the game's own FillBoard `fills` times on a fresh game at `level`.
+// Runs the game's own fill `fills` times at `level`, seeded as game number `seed` would be.
 FillCounts countFills(std::int64_t level, std::int64_t fills, std::uint64_t seed);
 
 // {"level":N,"squares":…,"counts":{"4down":…,…,"1234":…}}

@@ -1,5 +1,6 @@
 #include "PlayCommand.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ostream>
 #include <sstream>
@@ -14,30 +15,46 @@ namespace {
 
 constexpr std::int64_t kViolationsLogged = 20;
 
-// One game window driven by the player; counts what the run reports.
+class Silence : public SoundOutput {
+public:
+    void play(Clip) override {}
+};
+
+// What the games report: runs found and levels reached.
+class Tally : public GameEvents {
+public:
+    void runsFound(int runs) override { reactions += runs; }
+    void levelUp(std::int64_t level) override { maxLevel = std::max(maxLevel, level); }
+
+    std::int64_t reactions = 0;
+    std::int64_t maxLevel = 0;
+};
+
+// One game table driven by the player: the first game is numbered by the seed, each later one
+// by the number after its predecessor's.
 class Table {
 public:
     Table(const PlayOptions& options, std::ostream& log)
-        : random_(options.seed), player_(options.seed ^ 0x5EED5EED5EED5EEDull), game_(clock_, random_, sound_),
-          log_(log) {
+        : player_(options.seed ^ 0x5EED5EED5EED5EEDull), game_({clock_, random_, sound_, tally_}), log_(log) {
         clock_.setTickHandler([this](TimerId timer) {
-            game_.onTimer(timer);
+            game_.tick(timer);
             afterEvent(timerName(timer));
         });
-        game_.Form_Load("0", std::to_string(options.startLevel));
+        game_.start({0, options.startLevel}, GameNumber{options.seed});
+        tally_.maxLevel = game_.counters().level;
         checker_.startGame(game_);
-        afterEvent("Form_Load");
+        afterEvent("start");
     }
 
     void playGame(PlayResult& result) {
         if (result.games > 0) {
-            game_.Command1_Click();
+            game_.newGame();
             checker_.startGame(game_);
-            afterEvent("Command1_Click");
+            afterEvent("new game");
         }
         clock_.runUntilAtRest();
         int moves = 0;
-        while (!game_.counters().gameOverVisible && moves < kMoveCap) {
+        while (!game_.counters().gameOver && moves < kMoveCap) {
             const auto move = player_.choose(game_);
             if (!move) break;
             play(*move);
@@ -49,41 +66,34 @@ public:
         ++result.games;
     }
 
-    std::int64_t reactions() const { return reactions_; }
-    std::int64_t maxLevel() const { return maxLevel_; }
+    std::int64_t reactions() const { return tally_.reactions; }
+    std::int64_t maxLevel() const { return tally_.maxLevel; }
     std::int64_t violations() const { return violations_; }
 
 private:
     void play(const Move& move) {
-        game_.sq_MouseDown(move.index, move.button, move.shift, move.y);
-        afterEvent("sq_MouseDown");
-        game_.sq_MouseUp(move.index, move.button, move.shift, move.y);
-        afterEvent("sq_MouseUp");
+        game_.press(move.index, move.button, move.half);
+        afterEvent("press");
+        game_.release(move.index, move.button, move.half);
+        afterEvent("release");
     }
 
     void afterEvent(std::string_view event) {
-        const Counters& counters = game_.counters();
-        // The reaction count only grows within an event, or is reset to 0 by it.
-        const std::int64_t count = counters.reactionCount;
-        reactions_ += count >= lastReactionCount_ ? count - lastReactionCount_ : count;
-        lastReactionCount_ = count;
-        maxLevel_ = std::max(maxLevel_, counters.level);
-        for (const std::string& broken : checker_.check(game_, clock_)) {
+        for (const std::string& broken : checker_.check(game_)) {
             if (violations_++ < kViolationsLogged)
-                log_ << "violation after " << event << " at " << clock_.now() << " ms: " << broken << '\n';
+                log_ << "violation after " << event << " at " << clock_.now() << " ms in game "
+                     << game_.gameNumber().value << ": " << broken << '\n';
         }
     }
 
     VirtualClock clock_;
     SeededRandom random_;
-    SilentSound sound_;
+    Silence sound_;
+    Tally tally_;
     Player player_;
     Game game_;
     InvariantChecker checker_;
     std::ostream& log_;
-    std::int64_t lastReactionCount_ = 0;
-    std::int64_t reactions_ = 0;
-    std::int64_t maxLevel_ = 0;
     std::int64_t violations_ = 0;
 };
 

@@ -9,9 +9,6 @@ namespace quadrelle::sim {
 
 namespace {
 
-constexpr float kUpperHalf = 200;
-constexpr float kLowerHalf = 700;
-
 bool reactsAs(const Board& board, int index, Kind kind) {
     Board tried = board;
     tried.setKind(index, kind);
@@ -25,16 +22,16 @@ std::optional<Move> Player::choose(const Game& game) {
     if (auto move = stepThatReacts(board)) return move;
     if (auto move = searchThatReacts(board)) return move;
     if (game.counters().removes > 0)
-        if (auto move = randomSquare(board, isPlain, kRightButton)) return move;
-    return randomSquare(board, isArrow, kLeftButton);
+        if (auto move = randomSquare(board, isPlain, Button::Special)) return move;
+    return randomSquare(board, isArrow, Button::Plain);
 }
 
 std::optional<Move> Player::stepThatReacts(const Board& board) const {
     for (int index = 0; index < kSquareCount; ++index) {
         const Kind kind = board.kind(index);
         if (!isArrow(kind)) continue;
-        for (auto [direction, y] : {std::pair{StepDirection::Up, kUpperHalf}, {StepDirection::Down, kLowerHalf}}) {
-            if (reactsAs(board, index, *colourStep(kind, direction))) return Move{index, kLeftButton, 0, y};
+        for (auto [direction, half] : {std::pair{StepDirection::Up, Half::Upper}, {StepDirection::Down, Half::Lower}}) {
+            if (reactsAs(board, index, *colourStep(kind, direction))) return Move{index, Button::Plain, half};
             if (!isTwoWay(kind)) break;
         }
     }
@@ -44,18 +41,18 @@ std::optional<Move> Player::stepThatReacts(const Board& board) const {
 std::optional<Move> Player::searchThatReacts(const Board& board) const {
     for (int index = 0; index < kSquareCount; ++index)
         for (Kind attempt : colourSearchTries(board.kind(index)))
-            if (reactsAs(board, index, attempt)) return Move{index, kRightButton, 0, kUpperHalf};
+            if (reactsAs(board, index, attempt)) return Move{index, Button::Special, Half::Upper};
     return std::nullopt;
 }
 
-std::optional<Move> Player::randomSquare(const Board& board, bool (*wanted)(Kind), int button) {
+std::optional<Move> Player::randomSquare(const Board& board, bool (*wanted)(Kind), Button button) {
     std::vector<int> candidates;
     for (int index = 0; index < kSquareCount; ++index)
         if (wanted(board.kind(index))) candidates.push_back(index);
     if (candidates.empty()) return std::nullopt;
     const int index = candidates[std::uniform_int_distribution<std::size_t>(0, candidates.size() - 1)(random_)];
-    const float y = std::uniform_int_distribution<int>(0, kSquareHeightTwips - 1)(random_);
-    return Move{index, button, 0, y};
+    const Half half = std::uniform_int_distribution<int>(0, 1)(random_) == 0 ? Half::Upper : Half::Lower;
+    return Move{index, button, half};
 }
 
 } // namespace quadrelle::sim

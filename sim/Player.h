@@ -13,9 +13,8 @@ namespace quadrelle::sim {
 
 struct Move {
     int index = 0;
-    int button = kLeftButton;
-    int shift = 0;
-    float y = 0; // twips from the square's top
+    Button button = Button::Plain;
+    Half half = Half::Upper;
 };
 
 class Player {
@@ -27,7 +26,7 @@ public:
 private:
     std::optional<Move> stepThatReacts(const Board& board) const;
     std::optional<Move> searchThatReacts(const Board& board) const;
-    std::optional<Move> randomSquare(const Board& board, bool (*wanted)(Kind), int button);
+    std::optional<Move> randomSquare(const Board& board, bool (*wanted)(Kind), Button button);
 
     std::mt19937_64 random_;
 };

@@ -1,9 +1,12 @@
 // The 23 template pictures. Each is drawn in 60 x 60 logical coordinates and
 // rendered at scale 1 and 2, so the high-density copy is drawn rather than enlarged.
+// The set with symbols draws each picture exactly as the plain set does and then
+// adds the symbol on top, so the two differ only in the symbol's corner.
 #include "SquarePictures.h"
 
 #include "Arrows.h"
 #include "AssetFiles.h"
+#include "ColourSymbols.h"
 #include "SquareShapes.h"
 
 #include <QPainter>
@@ -33,6 +36,24 @@ void drawLook(QPainter& painter, const SquarePicture& picture) {
     case PictureLook::Empty:
         break;
     }
+}
+
+void drawSymbol(QPainter& painter, const SquarePicture& picture) {
+    switch (picture.look) {
+    case PictureLook::Outline:
+    case PictureLook::Marked:
+        drawColourSymbol(painter, picture.digit);
+        break;
+    case PictureLook::Bands:
+        drawWildcardSymbol(painter);
+        break;
+    case PictureLook::Empty:
+        break;
+    }
+}
+
+QString folderOf(PictureSet set) {
+    return set == PictureSet::Plain ? QStringLiteral("pictures") : QStringLiteral("pictures/symbols");
 }
 
 } // namespace
@@ -66,7 +87,14 @@ const std::vector<SquarePicture>& squarePictures() {
     return pictures;
 }
 
-QImage renderSquarePicture(const SquarePicture& picture, int scale) {
+std::vector<SquarePicture> picturesOf(PictureSet set) {
+    std::vector<SquarePicture> pictures;
+    for (const SquarePicture& picture : squarePictures())
+        if (set == PictureSet::Plain || picture.look != PictureLook::Empty) pictures.push_back(picture);
+    return pictures;
+}
+
+QImage renderSquarePicture(const SquarePicture& picture, int scale, PictureSet set) {
     QImage image(squareSide * scale, squareSide * scale, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
@@ -75,19 +103,20 @@ QImage renderSquarePicture(const SquarePicture& picture, int scale) {
     drawLook(painter, picture);
     if (picture.upArrow) drawUpArrow(painter);
     if (picture.downArrow) drawDownArrow(painter);
+    if (set == PictureSet::WithSymbols) drawSymbol(painter, picture);
     return image;
 }
 
 QStringList writeSquarePictures(const QString& outputDir) {
     QStringList written;
-    for (const SquarePicture& picture : squarePictures()) {
-        for (int scale : {1, 2}) {
-            const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
-            const QString path = QStringLiteral("pictures/%1%2.png").arg(picture.name, suffix);
-            writePng(outputDir + '/' + path, renderSquarePicture(picture, scale));
-            written << path;
-        }
-    }
+    for (PictureSet set : {PictureSet::Plain, PictureSet::WithSymbols})
+        for (const SquarePicture& picture : picturesOf(set))
+            for (int scale : {1, 2}) {
+                const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+                const QString path = QStringLiteral("%1/%2%3.png").arg(folderOf(set), picture.name, suffix);
+                writePng(outputDir + '/' + path, renderSquarePicture(picture, scale, set));
+                written << path;
+            }
     return written;
 }
 

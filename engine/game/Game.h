@@ -1,81 +1,104 @@
-// The whole rule set of one game window: the board, the counters, and every handler and
-// shared operation, named as the window's events and procedures are. Time arrives as timer
-// ticks through onTimer, randomness from the injected source, and sound leaves through the
-// sound output. Every handler runs to completion: nothing else runs in the middle of a step.
+// One game of Quadrelle!: the board, the counters and the rules that move them, driven by the
+// player's presses and releases, the "New Game" button, the start-level choice and the ticks
+// of its timers. Time arrives only as ticks through tick(), randomness from the injected
+// source reseeded from the game number, sound leaves through the sound port and what happened
+// through the events port. Every event runs to completion: nothing else runs in the middle.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include "board/Board.h"
+#include "board/Fill.h"
 #include "board/Random.h"
 #include "game/Counters.h"
+#include "game/GameEvents.h"
+#include "game/GameNumber.h"
+#include "game/Input.h"
+#include "game/Position.h"
+#include "game/Settings.h"
 #include "game/SoundOutput.h"
 #include "game/Timers.h"
 
 namespace quadrelle {
 
-inline constexpr int kLeftButton = 1;
-inline constexpr int kRightButton = 2;
-inline constexpr int kMiddleButton = 4;
-inline constexpr int kShiftKey = 1;
-inline constexpr int kCtrlKey = 2;
-inline constexpr int kAltKey = 4;
-// Squares are 900 twips high; a press above half-way steps a two-way square up.
-inline constexpr int kSquareHeightTwips = 900;
-inline constexpr int kHalfSquareTwips = 450;
-
 class Game {
 public:
-    Game(TimerService& timers, RandomSource& random, SoundOutput& sound);
+    // The services a game runs on; they must outlive it.
+    struct Ports {
+        TimerService& timers;
+        RandomSource& random;
+        SoundOutput& sound;
+        GameEvents& events;
+    };
 
+    // A game before its start: an empty board.
+    explicit Game(Ports ports);
+    // A game that goes on from the given position, for tests, the simulator and benchmarks.
+    static Game fromPosition(const Position& position, Ports ports);
+
+    // The first game of a run, with the stored settings.
+    void start(const Settings& settings, GameNumber number);
+    // "New Game": a fresh board at the start level; without a number, the one after this game's.
+    void newGame();
+    void newGame(GameNumber number);
+    // The level the next new game starts at, held to 1 … 9.
+    void setStartLevel(int level);
+    void clearHighScore();
+    void press(int square, Button button, Half half);
+    void release(int square, Button button, Half half);
+    void tick(TimerId timer);
+
+    Settings settingsToSave() const;
     const Board& board() const { return board_; }
     const Counters& counters() const { return counters_; }
-    // Direct access for tests that set up a position.
-    Board& board() { return board_; }
-    Counters& counters() { return counters_; }
-
-    // Window and control events.
-    void Form_Load(std::string_view hiScoreSetting, std::string_view startLevelSetting);
-    SavedSettings Form_Unload() const;
-    void Command1_Click();
-    void HScrollLevel_Change(int value);
-    void LabelClr_Click(bool answeredYes);
-    void sq_MouseDown(int index, int button, int shift, float y);
-    void sq_MouseUp(int index, int button, int shift, float y);
-    void onTimer(TimerId timer);
-
-    // Timer handlers.
-    void TimerClearSq_Timer();
-    void TimerMoveDown_Timer();
-    void TimerFillUp_Timer();
-    void TimerHideCombo_Timer();
-    void WaitAfterClickTimer_Timer();
-    void WaitAfterInitTimer_Timer();
-    void WaitAfterReactionsTimer_Timer();
-
-    // Shared operations.
-    void FillBoard(bool refillOnly);
-    int ScanReactions();
-    void MarkAsRemovedHor(int triggedIndex);
-    void MarkAsRemovedVer(int triggedIndex);
-    void MarkAsRemoved2(int triggedIndex);
-    void RemoveAllMarked(bool sngl);
-    void HideCombo();
-    void PlaySoundRes(int n);
+    const TimerService& timers() const { return *timers_; }
+    GameNumber gameNumber() const { return gameNumber_; }
+    Position position() const { return {board_, counters_, gameNumber_}; }
+    // No reaction chain is running: no scan, clearing, fall or refill is pending.
+    bool atRest() const { return !chainRunning(*timers_); }
 
 private:
-    void markRun(int first, int step);
-    void applyFullLineRule(int first, int step);
-    void gameOverCheck();
-    void settleAfterFill();
-    void settleCheck();
-    void colourSearch(int index);
-    void singleRemoval(int index);
-    void stepColour(int index, float releaseY);
+    // Runs one event, then reports whether it changed a counter.
+    template <typename Step> void handle(Step step);
+
+    // Lifecycle.
+    void beginGame(GameNumber number);
+    void fill(FillScope scope);
+
+    // The reaction chain, in the order it runs.
+    int scan();
+    void removeMarkedSquares(Clip clip);
+    void checkGameOver();
+    void clearRemoved();
+    void closeTheGaps();
+    void refill();
+    void scanAfterFill();
+    void settle();
+    void hideCombo();
+
+    // The player's input.
+    void colourSearch(int square);
+    void singleRemoval(int square);
+    void stepColour(int square, Half releaseHalf);
 
     Board board_;
     Counters counters_;
-    TimerService& timers_;
-    RandomSource& random_;
-    SoundOutput& sound_;
+    GameNumber gameNumber_;
+    SeedChain seeds_{GameNumber{}};
+    // The score this game last ended with, once it has ended.
+    std::optional<std::int64_t> endedWithScore_;
+    // Pointers rather than references, so a position can be assigned over a game.
+    TimerService* timers_;
+    RandomSource* random_;
+    SoundOutput* sound_;
+    GameEvents* events_;
 };
+
+template <typename Step> void Game::handle(Step step) {
+    const Counters before = counters_;
+    step();
+    if (counters_ != before) events_->countersChanged();
+}
 
 } // namespace quadrelle

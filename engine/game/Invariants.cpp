@@ -11,36 +11,37 @@ void InvariantChecker::startGame(const Game& game) {
 
 namespace {
 
-bool atRest(const TimerService& timers) {
-    for (TimerId timer : kChainTimers)
-        if (timers.isEnabled(timer)) return false;
-    return true;
+std::string squareText(int index) { return "square " + std::to_string(index); }
+
+void checkAtRest(const Board& board, std::vector<std::string>& broken) {
+    for (int index = 0; index < kSquareCount; ++index) {
+        const Square& square = board[index];
+        if (square.kind == Kind::Removed) broken.push_back("a gap is left at rest at " + squareText(index));
+        else if (square.picture != pictureOf(square.kind))
+            broken.push_back(squareText(index) + " shows " + std::string(pictureName(square.picture)) +
+                             " for kind " + std::string(kindText(square.kind)) + " at rest");
+    }
+    if (anyTripleMatches(board)) broken.push_back("a triple matches at rest");
 }
 
 } // namespace
 
-std::vector<std::string> InvariantChecker::check(const Game& game, const TimerService& timers) {
+std::vector<std::string> InvariantChecker::check(const Game& game) {
     std::vector<std::string> broken;
     const Board& board = game.board();
     const Counters& counters = game.counters();
-    bool anyGap = false;
     for (int index = 0; index < kSquareCount; ++index) {
         const Square& square = board[index];
-        if (square.kind == Kind::Empty) broken.push_back("square " + std::to_string(index) + " has no kind");
-        if (square.kind == Kind::Removed)
-            anyGap = true;
-        else if (square.marked)
-            broken.push_back("square " + std::to_string(index) + " is marked but not removed");
+        if (square.kind == Kind::Empty) broken.push_back(squareText(index) + " has no kind");
+        if (square.kind != Kind::Removed && square.marked)
+            broken.push_back(squareText(index) + " is marked but not removed");
     }
     if (counters.removes < 0 || counters.removes > kMaxRemoves)
         broken.push_back("removes counter " + std::to_string(counters.removes) + " out of 0..3");
     if (counters.level < startLevel_) broken.push_back("level fell below the game's start level");
     if (counters.score < lastScore_) broken.push_back("score decreased");
     lastScore_ = counters.score;
-    if (atRest(timers)) {
-        if (anyGap) broken.push_back("a gap is left at rest");
-        if (anyTripleMatches(board)) broken.push_back("a triple matches at rest");
-    }
+    if (game.atRest()) checkAtRest(board, broken);
     return broken;
 }
 

@@ -10,10 +10,10 @@ namespace quadrelle {
 
 class InvariantChecker {
 public:
-    // Call after "New Game" or the load: a new game starts its own score and level.
+    // Call after a start or a new game: a new game starts its own score and level.
     void startGame(const Game& game);
     // Returns a description of every invariant the game now breaks; empty when all hold.
-    std::vector<std::string> check(const Game& game, const TimerService& timers);
+    std::vector<std::string> check(const Game& game);
 
 private:
     std::int64_t startLevel_ = 1;

@@ -1,52 +1,80 @@
-// Start-up, "New Game", shutdown, the start-level spinner and clearing the high score.
-#include "game/Game.h"
-
+// Starting a run and new games, the start level, the high score and the settings to save.
 #include <algorithm>
+
+#include "game/Game.h"
 
 namespace quadrelle {
 
-void Game::Form_Load(std::string_view hiScoreSetting, std::string_view startLevelSetting) {
-    counters_.score = 0;
-    counters_.comboCount = 0;
-    counters_.reactionsLeft = kReactionsPerLevel;
-    counters_.comboCountVisible = false;
-    counters_.comboTextVisible = false;
-    counters_.newGame = true;
-    counters_.reactionCount = 0;
-    // Settings this game did not write fall back to the defaults and are rewritten at unload.
-    counters_.highScore = parseHighScore(hiScoreSetting).value_or(0);
-    HScrollLevel_Change(10 - parseStartLevel(startLevelSetting).value_or(kMinStartLevel));
-    counters_.level = counters_.startLevel;
-    FillBoard(false);
+Game::Game(Ports ports) : timers_(&ports.timers), random_(&ports.random), sound_(&ports.sound), events_(&ports.events) {}
+
+Game Game::fromPosition(const Position& position, Ports ports) {
+    Game game(ports);
+    game.board_ = position.board;
+    game.counters_ = position.counters;
+    game.gameNumber_ = position.gameNumber;
+    game.seeds_ = SeedChain(position.gameNumber);
+    if (position.counters.gameOver) game.endedWithScore_ = position.counters.score;
+    return game;
 }
 
-SavedSettings Game::Form_Unload() const {
-    return {numberText(counters_.highScore), numberText(counters_.startLevel)};
+void Game::start(const Settings& settings, GameNumber number) {
+    handle([&] {
+        counters_.score = 0;
+        counters_.comboCount = 0;
+        counters_.reactionsLeft = kReactionsPerLevel;
+        counters_.comboShown = false;
+        counters_.freshBoard = true;
+        counters_.reactionCount = 0;
+        counters_.highScore = std::max<std::int64_t>(settings.highScore, 0);
+        counters_.startLevel = std::clamp(settings.startLevel, kMinStartLevel, kMaxStartLevel);
+        counters_.level = counters_.startLevel;
+        beginGame(number);
+    });
 }
 
-void Game::Command1_Click() {
-    timers_.setEnabled(TimerId::ClearSq, false);
-    timers_.setEnabled(TimerId::MoveDown, false);
-    timers_.setEnabled(TimerId::FillUp, false);
-    counters_.gameOverVisible = false;
-    counters_.level = 10 - counters_.scrollValue;
-    counters_.reactionsLeft = kReactionsPerLevel;
-    counters_.score = 0;
-    counters_.comboCount = 0;
-    counters_.newGame = true;
-    counters_.reactionCount = 0;
-    counters_.removes = 0;
-    FillBoard(false);
+void Game::newGame() { newGame(nextGameNumber(gameNumber_)); }
+
+void Game::newGame(GameNumber number) {
+    handle([&] {
+        // The reaction pauses run on; the new board's own pause follows them.
+        timers_->setEnabled(TimerId::ClearSq, false);
+        timers_->setEnabled(TimerId::MoveDown, false);
+        timers_->setEnabled(TimerId::FillUp, false);
+        counters_.gameOver = false;
+        counters_.level = counters_.startLevel;
+        counters_.reactionsLeft = kReactionsPerLevel;
+        counters_.score = 0;
+        counters_.comboCount = 0;
+        counters_.freshBoard = true;
+        counters_.reactionCount = 0;
+        counters_.removes = 0;
+        beginGame(number);
+    });
 }
 
-void Game::HScrollLevel_Change(int value) {
-    // The spinner cannot leave its range; a value from elsewhere is held to it.
-    counters_.scrollValue = std::clamp(value, 10 - kMaxStartLevel, 10 - kMinStartLevel);
-    counters_.startLevel = 10 - counters_.scrollValue;
+void Game::beginGame(GameNumber number) {
+    gameNumber_ = number;
+    seeds_ = SeedChain(number);
+    endedWithScore_.reset();
+    events_->newGameStarted(number);
+    fill(FillScope::WholeBoard);
 }
 
-void Game::LabelClr_Click(bool answeredYes) {
-    if (answeredYes) counters_.highScore = 0;
+// Every fill reseeds from the game's chain, so each board and refill can be replayed.
+void Game::fill(FillScope scope) {
+    random_->reseed(seeds_.next());
+    fillBoard(board_, oddsRowForLevel(counters_.level), *random_, scope);
+    timers_->setEnabled(scope == FillScope::WholeBoard ? TimerId::WaitAfterInit : TimerId::WaitAfterReactions, true);
 }
+
+void Game::setStartLevel(int level) {
+    handle([&] { counters_.startLevel = std::clamp(level, kMinStartLevel, kMaxStartLevel); });
+}
+
+void Game::clearHighScore() {
+    handle([&] { counters_.highScore = 0; });
+}
+
+Settings Game::settingsToSave() const { return {counters_.highScore, counters_.startLevel}; }
 
 } // namespace quadrelle

@@ -25,4 +25,10 @@ int intervalMs(TimerId timer) { return kTraits[static_cast<int>(timer)].interval
 
 std::string_view timerName(TimerId timer) { return kTraits[static_cast<int>(timer)].name; }
 
+bool chainRunning(const TimerService& timers) {
+    for (TimerId timer : kChainTimers)
+        if (timers.isEnabled(timer)) return true;
+    return false;
+}
+
 } // namespace quadrelle

@@ -44,4 +44,7 @@ public:
     virtual bool isEnabled(TimerId timer) const = 0;
 };
 
+// True while a timer of a reaction chain is enabled; the board is at rest when none is.
+bool chainRunning(const TimerService& timers);
+
 } // namespace quadrelle

@@ -58,11 +58,7 @@ bool VirtualClock::fireNext() {
     return true;
 }
 
-bool VirtualClock::anyChainTimerEnabled() const {
-    for (TimerId timer : kChainTimers)
-        if (isEnabled(timer)) return true;
-    return false;
-}
+bool VirtualClock::anyChainTimerEnabled() const { return chainRunning(*this); }
 
 int VirtualClock::runUntilAtRest(int maxTicks) {
     int fired = 0;

@@ -1,5 +1,5 @@
 // Helpers for the window tests: a window with its settings and a recording sound output,
-// finding controls by name, and setting up a board position with every timer at rest.
+// finding controls by their names, reading the game's state, and going on from a position.
 #pragma once
 
 #include <QAbstractButton>
@@ -12,9 +12,16 @@
 
 #include "SettingsStore.h"
 #include "Tessarin.h"
+#include "TemplatePictures.h"
 #include "game/SoundOutput.h"
 
 namespace quadrelle::app::testing {
+
+class RecordingSound : public SoundOutput {
+public:
+    void play(Clip clip) override { played.push_back(clip); }
+    std::vector<Clip> played;
+};
 
 struct TestWindow {
     SettingsStore settings;
@@ -32,7 +39,29 @@ struct TestWindow {
     QString text(const char* name) const { return label(name)->text(); }
     QScrollBar* spinner() const { return control<QScrollBar>("HScrollLevel"); }
     QAbstractButton* newGameButton() const { return control<QAbstractButton>("Command1"); }
+    SquareWidget* square(int index) const { return control<SquareWidget>(qPrintable(QStringLiteral("sq%1").arg(index))); }
+
+    const Game& game() const { return window->game(); }
+    bool timerEnabled(TimerId timer) const { return game().timers().isEnabled(timer); }
+    bool anyTimerEnabled() const {
+        for (TimerId timer : kAllTimers)
+            if (timerEnabled(timer)) return true;
+        return false;
+    }
+    // Goes on from the window's game changed by `change`, with every timer at rest.
+    template <typename Change> void resumeWith(Change change) {
+        Position position = game().position();
+        change(position);
+        window->resume(position);
+    }
 };
+
+// The square's drawn pixels are those of the picture.
+inline bool showsPicture(SquareWidget* square, Picture picture) {
+    static const TemplatePictures pictures;
+    const QImage drawn = square->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return drawn == pictures[picture].toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 inline void writeSettings(const QByteArray& contents) {
     const QString path = SettingsStore().filePath();
@@ -57,14 +86,13 @@ inline std::array<Kind, kSquareCount> quietBoard() {
     return kinds;
 }
 
-inline void setPosition(Tessarin& window, const std::array<Kind, kSquareCount>& kinds) {
-    window.timers().stopAll();
-    Board& board = window.game().board();
-    for (int i = 0; i < kSquareCount; ++i) {
-        board.setKindAndPicture(i, kinds[static_cast<std::size_t>(i)]);
-        board[i].marked = false;
-    }
-    window.showState();
+inline void setPosition(TestWindow& w, const std::array<Kind, kSquareCount>& kinds) {
+    w.resumeWith([&](Position& position) {
+        for (int i = 0; i < kSquareCount; ++i) {
+            position.board.setKindAndPicture(i, kinds[static_cast<std::size_t>(i)]);
+            position.board[i].marked = false;
+        }
+    });
 }
 
 } // namespace quadrelle::app::testing

@@ -1,14 +1,14 @@
 // The window's events reaching the engine and the engine's state reaching the window: saved
 // settings at load and close, the start-level spinner, clearing the high score through the
-// real message box, mouse presses and releases on the squares with every button and modifier,
+// real message box, Qt buttons, modifiers and heights mapped to the game's presses and releases,
 // a whole move on the real timers, and the high score saved the moment a game over raises it.
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 
+#include "MouseArguments.h"
 #include "TestMain.h"
 #include "TestWindow.h"
 
@@ -137,94 +137,122 @@ private slots:
         QVERIFY(settingsFileText().contains("HiScore=" + highScore.toLatin1()));
     }
 
-    void pressesAndReleasesReachTheEngineWithButtonModifiersAndHeight_data() {
+    void buttonsAndKeysMapToPlainAndSpecialPresses_data() {
         QTest::addColumn<int>("qtButton");
         QTest::addColumn<int>("qtModifiers");
-        QTest::addColumn<int>("button");
-        QTest::addColumn<int>("shift");
+        QTest::addColumn<int>("expected"); // -1: ignored
         const int none = Qt::NoModifier, shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier, alt = Qt::AltModifier;
-        QTest::newRow("left") << int(Qt::LeftButton) << none << 1 << 0;
-        QTest::newRow("right") << int(Qt::RightButton) << none << 2 << 0;
-        QTest::newRow("middle") << int(Qt::MiddleButton) << none << 4 << 0;
-        QTest::newRow("shift+left") << int(Qt::LeftButton) << shift << 1 << 1;
-        QTest::newRow("ctrl+left") << int(Qt::LeftButton) << ctrl << 1 << 2;
-        QTest::newRow("alt+left") << int(Qt::LeftButton) << alt << 1 << 4;
-        QTest::newRow("shift+ctrl+alt+left") << int(Qt::LeftButton) << (shift | ctrl | alt) << 1 << 7;
-        QTest::newRow("shift+middle") << int(Qt::MiddleButton) << shift << 4 << 1;
-        QTest::newRow("ctrl+right") << int(Qt::RightButton) << ctrl << 2 << 2;
+        const int plain = int(Button::Plain), special = int(Button::Special);
+        QTest::newRow("left") << int(Qt::LeftButton) << none << plain;
+        QTest::newRow("right") << int(Qt::RightButton) << none << special;
+        QTest::newRow("middle") << int(Qt::MiddleButton) << none << plain;
+        QTest::newRow("shift+left") << int(Qt::LeftButton) << shift << special;
+        QTest::newRow("ctrl+left") << int(Qt::LeftButton) << ctrl << special;
+        QTest::newRow("alt+left") << int(Qt::LeftButton) << alt << special;
+        QTest::newRow("shift+ctrl+alt+left") << int(Qt::LeftButton) << (shift | ctrl | alt) << special;
+        QTest::newRow("shift+middle") << int(Qt::MiddleButton) << shift << plain;
+        QTest::newRow("shift+ctrl+middle") << int(Qt::MiddleButton) << (shift | ctrl) << plain;
+        QTest::newRow("ctrl+right") << int(Qt::RightButton) << ctrl << special;
+        QTest::newRow("meta+left") << int(Qt::LeftButton) << int(Qt::MetaModifier) << plain;
+        QTest::newRow("back") << int(Qt::BackButton) << none << -1;
     }
 
-    void pressesAndReleasesReachTheEngineWithButtonModifiersAndHeight() {
+    void buttonsAndKeysMapToPlainAndSpecialPresses() {
         QFETCH(int, qtButton);
         QFETCH(int, qtModifiers);
-        QFETCH(int, button);
-        QFETCH(int, shift);
+        QFETCH(int, expected);
+        const auto button = buttonOf(Qt::MouseButton(qtButton), Qt::KeyboardModifiers(qtModifiers));
+        QCOMPARE(button ? int(*button) : -1, expected);
+    }
+
+    void thePressHeightRoundedToWholeTwipsPicksTheHalf_data() {
+        QTest::addColumn<float>("twips");
+        QTest::addColumn<bool>("upper");
+        QTest::newRow("0") << 0.0f << true;
+        QTest::newRow("435") << 435.0f << true;
+        QTest::newRow("448.5 rounds to even 448") << 448.5f << true;
+        QTest::newRow("449.4") << 449.4f << true;
+        QTest::newRow("449.5 rounds to even 450") << 449.5f << false;
+        QTest::newRow("450") << 450.0f << false;
+        QTest::newRow("450.4") << 450.4f << false;
+        QTest::newRow("899") << 899.0f << false;
+    }
+
+    void thePressHeightRoundedToWholeTwipsPicksTheHalf() {
+        QFETCH(float, twips);
+        QFETCH(bool, upper);
+        QCOMPARE(halfAt(twips) == Half::Upper, upper);
+        QCOMPARE(twipsFromPixels(29), 435.0f);
+    }
+
+    void pressesAndReleasesReachTheGameAsPlainOrSpecial_data() {
+        QTest::addColumn<int>("qtButton");
+        QTest::addColumn<int>("qtModifiers");
+        QTest::addColumn<bool>("special");
+        QTest::newRow("left") << int(Qt::LeftButton) << int(Qt::NoModifier) << false;
+        QTest::newRow("right") << int(Qt::RightButton) << int(Qt::NoModifier) << true;
+        QTest::newRow("shift+middle") << int(Qt::MiddleButton) << int(Qt::ShiftModifier) << false;
+        QTest::newRow("ctrl+left") << int(Qt::LeftButton) << int(Qt::ControlModifier) << true;
+    }
+
+    void pressesAndReleasesReachTheGameAsPlainOrSpecial() {
+        QFETCH(int, qtButton);
+        QFETCH(int, qtModifiers);
+        QFETCH(bool, special);
         TestWindow w;
         std::array<Kind, kSquareCount> kinds = quietBoard();
         kinds[7] = Kind::Wildcard; // reacts to no press or release
-        setPosition(*w, kinds);
+        setPosition(w, kinds);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
-        QSignalSpy presses(w.window.get(), &Tessarin::squarePressed);
-        QSignalSpy releases(w.window.get(), &Tessarin::squareReleased);
 
         const auto qb = Qt::MouseButton(qtButton);
         const auto qm = Qt::KeyboardModifiers(qtModifiers);
-        QTest::mousePress(w->square(7), qb, qm, QPoint(30, 29));
-        // The release lands over square 8, but goes to square 7, which has the mouse grab.
-        QTest::mouseRelease(w->square(7), qb, qm, QPoint(95, 40));
+        // 29 px below the top is the upper half; the release lands over square 8, 40 px down,
+        // but goes to square 7, which has the mouse grab.
+        QTest::mousePress(w.square(7), qb, qm, QPoint(30, 29));
+        QTest::mouseRelease(w.square(7), qb, qm, QPoint(95, 40));
 
-        QCOMPARE(presses.count(), 1);
-        QCOMPARE(presses[0], (QList<QVariant>{7, button, shift, 435.0f}));
-        QCOMPARE(releases.count(), 1);
-        QCOMPARE(releases[0], (QList<QVariant>{7, button, shift, 600.0f}));
-
-        // The engine keeps the press height of plain presses only.
-        const bool special = button == 2 || (button == 1 && shift != 0);
-        const QString height = w.label("LabelClickedY")->property("Tag").toString();
-        QCOMPARE(height, special ? QString() : QStringLiteral("435"));
-        // A plain release clears the new-game flag and restarts the scan delay; a special one does nothing.
-        QCOMPARE(w.label("LabelNewGame")->property("Tag").toString(), special ? QStringLiteral("1") : QStringLiteral("0"));
-        QCOMPARE(w->timers().isEnabled(TimerId::WaitAfterClick), !special);
+        // The game keeps the half of plain presses only.
+        QCOMPARE(w.game().counters().pressedHalf, special ? std::nullopt : std::optional<Half>(Half::Upper));
+        // A plain release ends the new board's settling and restarts the scan delay; a special one does nothing.
+        QCOMPARE(w.game().counters().freshBoard, special);
+        QCOMPARE(w.timerEnabled(TimerId::WaitAfterClick), !special);
     }
 
     void aPlainClickStepsAColourAndASpecialClickUsesAnEraser() {
         TestWindow w;
         std::array<Kind, kSquareCount> kinds = quietBoard();
         kinds[9] = Kind::K0up;
-        setPosition(*w, kinds);
-        w->game().counters().removes = 2;
-        w->showState();
+        setPosition(w, kinds);
+        w.resumeWith([](Position& p) { p.counters.removes = 2; });
         w->show();
-        QTest::mouseClick(w->square(9), Qt::LeftButton);
-        QCOMPARE(w->game().board().kind(9), Kind::K1up);
-        QCOMPARE(w->square(9)->picture(), Picture::Sq1up);
+        QTest::mouseClick(w.square(9), Qt::LeftButton);
+        QCOMPARE(w.game().board().kind(9), Kind::K1up);
+        QVERIFY(showsPicture(w.square(9), Picture::Sq1up));
         QCOMPARE(w.text("LabelScore"), QStringLiteral("1"));
 
-        QTest::mouseClick(w->square(20), Qt::RightButton);
-        QCOMPARE(w->game().board().kind(20), Kind::Removed);
+        QTest::mouseClick(w.square(20), Qt::RightButton);
+        QCOMPARE(w.game().board().kind(20), Kind::Removed);
         QCOMPARE(w.text("LabelRemoves"), QStringLiteral("1"));
-        QCOMPARE(w.sound.played, std::vector<int>{1});
+        QCOMPARE(w.sound.played, std::vector<Clip>{Clip::SingleRemoval});
     }
 
     void theGameOverBannerLetsClicksThroughToTheSquaresBelow() {
         TestWindow w;
-        setPosition(*w, quietBoard());
-        w->game().counters().removes = 2;
-        w->game().counters().gameOverVisible = true;
-        w->showState();
+        setPosition(w, quietBoard());
+        w.resumeWith([](Position& p) {
+            p.counters.removes = 2;
+            p.counters.gameOver = true;
+        });
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
         // (170, 190) lies on the banner and on square 14 (row 2, column 2), 46 px below its top.
         const QPoint onBanner(170, 190);
         QVERIFY(w.label("LabelGameOver")->geometry().contains(onBanner));
-        QVERIFY(w->square(14)->geometry().contains(onBanner));
-        QSignalSpy presses(w.window.get(), &Tessarin::squarePressed);
+        QVERIFY(w.square(14)->geometry().contains(onBanner));
         QTest::mouseClick(w->windowHandle(), Qt::RightButton, {}, onBanner);
-        QCOMPARE(presses.count(), 1);
-        QCOMPARE(presses.at(0).at(0).toInt(), 14);
-        QCOMPARE(presses.at(0).at(3).toFloat(), 46.0f * 15);
-        QCOMPARE(w->game().board().kind(14), Kind::Removed);
+        QCOMPARE(w.game().board().kind(14), Kind::Removed);
         QCOMPARE(w.text("LabelRemoves"), QStringLiteral("1"));
     }
 
@@ -236,38 +264,32 @@ private slots:
         kinds[6] = Kind::K3;
         kinds[12] = Kind::K2up;
         kinds[18] = Kind::K1;
-        setPosition(*w, kinds);
+        setPosition(w, kinds);
         w->show();
-        QTest::mouseClick(w->square(12), Qt::LeftButton);
-        QCOMPARE(w->square(12)->picture(), Picture::Sq3up);
+        QTest::mouseClick(w.square(12), Qt::LeftButton);
+        QVERIFY(showsPicture(w.square(12), Picture::Sq3up));
         QCOMPARE(w.text("LabelScore"), QStringLiteral("1"));
-        QVERIFY(w->timers().isEnabled(TimerId::WaitAfterClick));
+        QVERIFY(w.timerEnabled(TimerId::WaitAfterClick));
 
         // One second later the scan removes the run with the reaction clip.
-        QTRY_COMPARE_WITH_TIMEOUT(w->game().board().kind(12), Kind::Removed, 3000);
-        QCOMPARE(w.sound.played.front(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(w.game().board().kind(12), Kind::Removed, 3000);
+        QCOMPARE(w.sound.played.front(), Clip::Reaction);
         QVERIFY(w.text("LabelScore").toInt() >= 11);
         // The chain (clear, fall, refill, scan, and any reactions the refill sets off) ends.
-        QTRY_VERIFY_WITH_TIMEOUT(!w->timers().isEnabled(TimerId::ClearSq) &&
-                                     !w->timers().isEnabled(TimerId::MoveDown) &&
-                                     !w->timers().isEnabled(TimerId::FillUp) &&
-                                     !w->timers().isEnabled(TimerId::WaitAfterClick) &&
-                                     !w->timers().isEnabled(TimerId::WaitAfterReactions),
-                                 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.game().atRest(), 15000);
         for (int i = 0; i < kSquareCount; ++i) {
-            QVERIFY(w->game().board().kind(i) != Kind::Removed);
-            QCOMPARE(w->square(i)->picture(), w->game().board()[i].picture);
+            QVERIFY(w.game().board().kind(i) != Kind::Removed);
+            QVERIFY(showsPicture(w.square(i), w.game().board()[i].picture));
         }
     }
 
     void aGameOverThatRaisesTheHighScoreSavesItAtOnce() {
         writeSettings("[General]\nHiScore=90\nStartLevel=3\n");
         TestWindow w;
-        setPosition(*w, quietBoard()); // no arrow, no gap, no run: the next scan ends the game
-        w->game().counters().score = 120;
-        w->showState();
+        setPosition(w, quietBoard()); // no arrow, no gap, no run: the next scan ends the game
+        w.resumeWith([](Position& p) { p.counters.score = 120; });
         w->show();
-        QTest::mouseClick(w->square(0), Qt::LeftButton); // no eraser: changes nothing, starts the scan delay
+        QTest::mouseClick(w.square(0), Qt::LeftButton); // no eraser: changes nothing, starts the scan delay
         QTRY_VERIFY_WITH_TIMEOUT(!w.label("LabelGameOver")->isHidden(), 3000);
         QCOMPARE(w.text("LabelHiScore"), QStringLiteral("120"));
         const QByteArray text = settingsFileText();
@@ -279,16 +301,14 @@ private slots:
         TestWindow w;
         w->show();
         w.spinner()->setValue(3);
-        w->game().counters().highScore = 640;
-        w->showState();
+        w.resumeWith([](Position& p) { p.counters.highScore = 640; });
         w->close();
-        QVERIFY(w->isUnloaded());
         QByteArray text = settingsFileText();
         QVERIFY2(text.startsWith("[General]\n"), text.constData());
         QVERIFY2(text.contains("HiScore=640"), text.constData());
         QVERIFY2(text.contains("StartLevel=7"), text.constData());
         // No timer runs after the unload, and a second unload writes nothing.
-        QVERIFY(!w->timers().anyEnabled());
+        QVERIFY(!w.anyTimerEnabled());
         writeSettings("[General]\nHiScore=1\n");
         w->unload();
         QCOMPARE(settingsFileText(), QByteArray("[General]\nHiScore=1\n"));
@@ -302,7 +322,7 @@ private slots:
 
     void atRestNoTimerRunsAndNothingRepaints() {
         TestWindow w;
-        setPosition(*w, quietBoard());
+        setPosition(w, quietBoard());
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
         QTest::qWait(50);
@@ -316,9 +336,9 @@ private slots:
             }
         } counter(paints);
         for (QWidget* child : w->findChildren<QWidget*>()) child->installEventFilter(&counter);
-        w->showState();
+        w->resume(w.game().position()); // shows the same state again
         QTest::qWait(300);
-        QVERIFY(!w->timers().anyEnabled());
+        QVERIFY(!w.anyTimerEnabled());
         QCOMPARE(paints, 0);
     }
 };

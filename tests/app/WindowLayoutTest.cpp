@@ -31,6 +31,12 @@ private slots:
         QVERIFY(w->autoFillBackground());
     }
 
+    void windowIconHasEverySizeOfTheResources() {
+        TestWindow w;
+        const QList<QSize> sizes = w->windowIcon().availableSizes();
+        for (int size : {32, 48, 64, 128, 256}) QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+    }
+
     void windowHasACloseButtonOnly() {
         TestWindow w;
         const Qt::WindowFlags flags = w->windowFlags();
@@ -70,9 +76,6 @@ private slots:
         row("HScrollLevel", {480, 393, 17, 31}, "", 0, true);
         row("LabelGameOver", {112, 176, 193, 41}, "Game Over", 32, false);
         row("Label4", {30, 409, 361, 25}, kCreditLine, 13, true);
-        row("LabelClickedY", {16, 704, 49, 25}, "Label2", 0, true);
-        row("LabelReactions", {80, 704, 49, 25}, "Label2", 0, true);
-        row("LabelNewGame", {144, 704, 49, 25}, "Label2", 0, true);
     }
 
     void everyControlStandsAsDesignedAfterTheLoad() {
@@ -149,38 +152,35 @@ private slots:
         for (int i = 0; i < kSquareCount; ++i) {
             auto* square = w.control<SquareWidget>(qPrintable(QStringLiteral("sq%1").arg(i)));
             QVERIFY(square);
-            QCOMPARE(square, w->square(i));
-            QCOMPARE(square->property("Index").toInt(), i);
             QCOMPARE(square->geometry(), QRect(16 + 64 * columnOf(i), 16 + 64 * rowOf(i), 60, 60));
             QCOMPARE(square->focusPolicy(), Qt::NoFocus);
         }
-        QCOMPARE(w->square(7)->geometry().topLeft() * kTwipsPerPixel, QPoint(1200, 1200));
-        QCOMPARE(w->square(35)->geometry().topLeft() * kTwipsPerPixel, QPoint(5040, 5040));
+        QCOMPARE(w.square(7)->geometry().topLeft() * kTwipsPerPixel, QPoint(1200, 1200));
+        QCOMPARE(w.square(35)->geometry().topLeft() * kTwipsPerPixel, QPoint(5040, 5040));
     }
 
     void gameOverBannerLiesOverTheBoardAndComboCountOverItsText() {
         TestWindow w;
         const QObjectList& children = w->children();
-        QVERIFY(children.indexOf(w.label("LabelGameOver")) > children.indexOf(w->square(35)));
+        QVERIFY(children.indexOf(w.label("LabelGameOver")) > children.indexOf(w.square(35)));
         QVERIFY(children.indexOf(w.label("LabelCombo")) > children.indexOf(w.label("LabelComboT")));
         // The labels let clicks through, so what lies on top is read from the drawn window:
         // the banner's grey margin covers the corner of the square in row 3, column 1, which
         // shows a plain picture (no grey arrow) here.
-        setPosition(*w, quietBoard());
-        w->game().counters().gameOverVisible = true;
-        w->showState();
+        setPosition(w, quietBoard());
+        w.resumeWith([](Position& p) { p.counters.gameOver = true; });
         const QPoint bannerMargin(115, 214);
-        QVERIFY(w->square(19)->geometry().contains(bannerMargin));
+        QVERIFY(w.square(19)->geometry().contains(bannerMargin));
         QCOMPARE(w->grab().toImage().pixelColor(bannerMargin), QColor(192, 192, 192));
     }
 
     // Also run at QT_SCALE_FACTOR=2. Dark pixels are the letters on the grey banner.
     void comboBannerReadsComboXThenTheCount() {
         TestWindow w;
-        w->game().counters().comboCount = 2;
-        w->game().counters().comboCountVisible = true;
-        w->game().counters().comboTextVisible = true;
-        w->showState();
+        w.resumeWith([](Position& position) {
+            position.counters.comboCount = 2;
+            position.counters.comboShown = true;
+        });
         QLabel* caption = w.label("LabelComboT");
         QLabel* count = w.label("LabelCombo");
         QCOMPARE(count->text(), QStringLiteral("2"));
@@ -213,12 +213,9 @@ private slots:
             for (int y : {0, both.height() - 1}) QCOMPARE(both.pixelColor(x, y), QColor(192, 192, 192));
     }
 
-    void stateLabelsAndNothingElseLieOutsideTheClientArea() {
+    void everyControlLiesInTheClientArea() {
         TestWindow w;
-        for (const char* name : {"LabelClickedY", "LabelReactions", "LabelNewGame"})
-            QVERIFY(!w->rect().intersects(w.label(name)->geometry()));
         for (QWidget* child : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (child->objectName().startsWith("Label") && child->geometry().top() >= 704) continue;
             // "Start level" reaches one pixel below the client area, as designed.
             QVERIFY2(w->rect().intersects(child->geometry()), qPrintable(child->objectName()));
         }
@@ -241,23 +238,28 @@ private slots:
         QVERIFY(w.label("LabelCombo")->isHidden());
         QVERIFY(w.label("LabelComboT")->isHidden());
         QVERIFY(w.label("LabelGameOver")->isHidden());
-        QCOMPARE(w.label("LabelNewGame")->property("Tag").toString(), QStringLiteral("1"));
-        QCOMPARE(w.label("LabelReactions")->property("Tag").toString(), QStringLiteral("0"));
-        QVERIFY(w->timers().isEnabled(TimerId::WaitAfterInit));
-        for (int i = 0; i < kSquareCount; ++i) QVERIFY(w->square(i)->picture().has_value());
+        QVERIFY(w.game().counters().freshBoard);
+        QCOMPARE(w.game().counters().reactionCount, 0);
+        QVERIFY(w.timerEnabled(TimerId::WaitAfterInit));
+        for (int i = 0; i < kSquareCount; ++i) QVERIFY(showsPicture(w.square(i), w.game().board()[i].picture));
     }
 
-    void onlyTheButtonAndTheSpinnerTakeFocusInThatOrder() {
+    // The board joins the chain last, and only by Tab: a click never gives it the focus.
+    void theButtonAndTheSpinnerTakeFocusInThatOrderThenTheBoard() {
         TestWindow w;
+        QWidget* board = w.control<QWidget>("Board");
         for (QWidget* child : w->findChildren<QWidget*>()) {
             const bool focusable = child == w.newGameButton() || child == w.spinner();
-            QCOMPARE(child->focusPolicy() != Qt::NoFocus, focusable);
+            if (child != board) QCOMPARE(child->focusPolicy() != Qt::NoFocus, focusable);
         }
+        QCOMPARE(board->focusPolicy(), Qt::TabFocus);
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
         QCOMPARE(QApplication::focusWidget(), w.newGameButton());
         QTest::keyClick(w.window.get(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), w.spinner());
+        QTest::keyClick(w.window.get(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), board);
         QTest::keyClick(w.window.get(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), w.newGameButton());
     }
@@ -274,8 +276,7 @@ private slots:
         TestWindow w;
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
-        w->game().counters().score = 55;
-        w->showState();
+        w.resumeWith([](Position& p) { p.counters.score = 55; });
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         QCOMPARE(w.text("LabelScore"), QStringLiteral("0"));
     }
@@ -298,16 +299,16 @@ private slots:
         const std::array<Kind, 8> extra = {Kind::K0up, Kind::K1updown, Kind::K2down, Kind::K3updown,
                                            Kind::K4down, Kind::Wildcard, Kind::Removed, Kind::K3up};
         for (std::size_t n = 0; n < extra.size(); ++n) kinds[4 * n + 1] = extra[n];
-        setPosition(*w, kinds);
-        w->game().board().showPicture(34, Picture::Tri2r);
-        w->showState();
+        setPosition(w, kinds);
+        w.resumeWith([](Position& p) { p.board.showPicture(34, Picture::Tri2r); });
+        const TemplatePictures pictures;
         const QImage shot = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(shot.size(), QSize(510, 433));
         for (int i = 0; i < kSquareCount; ++i) {
-            const Picture picture = w->game().board()[i].picture;
-            const QImage expected = w->pictures()[picture].toImage().convertToFormat(QImage::Format_RGB32);
+            const Picture picture = w.game().board()[i].picture;
+            const QImage expected = pictures[picture].toImage().convertToFormat(QImage::Format_RGB32);
             QCOMPARE(expected.size(), QSize(60, 60));
-            QCOMPARE(shot.copy(w->square(i)->geometry()), expected);
+            QCOMPARE(shot.copy(w.square(i)->geometry()), expected);
         }
         // The gaps between squares are the black background.
         QCOMPARE(shot.pixelColor(78, 100), QColor(Qt::black));
@@ -333,10 +334,9 @@ private slots:
         TestWindow w;
         std::array<Kind, kSquareCount> kinds = quietBoard();
         kinds[13] = Kind(kind);
-        setPosition(*w, kinds);
-        w->game().board()[13].marked = marked;
-        w->showState();
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w->square(13));
+        setPosition(w, kinds);
+        w.resumeWith([&](Position& p) { p.board[13].marked = marked; });
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w.square(13));
         QVERIFY(accessible);
         QCOMPARE(accessible->text(QAccessible::Name), name);
         QCOMPARE(accessible->text(QAccessible::Description), QStringLiteral("row 3, column 2"));
@@ -344,8 +344,7 @@ private slots:
 
     void counterLabelsExposeTheirTextsToScreenReaders() {
         TestWindow w;
-        w->game().counters().score = 345;
-        w->showState();
+        w.resumeWith([](Position& p) { p.counters.score = 345; });
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w.label("LabelScore"));
         QVERIFY(accessible);
         QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("345"));

@@ -14,6 +14,12 @@ inline QString picturePath(const QString& name, int scale) {
                                 : QStringLiteral("pictures/%1@%2x.png").arg(name).arg(scale));
 }
 
+// The same picture from the set that carries a colour symbol.
+inline QString symbolPicturePath(const QString& name, int scale) {
+    return assetPath(scale == 1 ? QStringLiteral("pictures/symbols/%1.png").arg(name)
+                                : QStringLiteral("pictures/symbols/%1@%2x.png").arg(name).arg(scale));
+}
+
 inline QString generatorPath() {
     return QStringLiteral(QUADRELLE_ASSETS_GENERATOR);
 }

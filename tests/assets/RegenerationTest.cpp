@@ -10,6 +10,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
@@ -47,6 +48,14 @@ void RegenerationTest::initTestCase() {
 
 void RegenerationTest::sameFilesAreWritten() {
     QCOMPARE(filesBelow(assetPath(QString())), filesBelow(output_.path()));
+}
+
+// Each set holds its pictures at 1x and 2x: 23 plain ones, and 22 with symbols (the
+// empty picture has no colour to mark).
+void RegenerationTest::bothPictureSetsAreWritten() {
+    const QStringList fresh = filesBelow(output_.path());
+    QCOMPARE(fresh.filter(QRegularExpression("^pictures/[^/]+\\.png$")).size(), 2 * 23);
+    QCOMPARE(fresh.filter(QRegularExpression("^pictures/symbols/[^/]+\\.png$")).size(), 2 * 22);
 }
 
 void RegenerationTest::everyFileIsIdentical_data() {

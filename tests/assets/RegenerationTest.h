@@ -10,6 +10,7 @@ class RegenerationTest : public QObject {
   private slots:
     void initTestCase();
     void sameFilesAreWritten();
+    void bothPictureSetsAreWritten();
     void everyFileIsIdentical_data();
     void everyFileIsIdentical();
 

@@ -23,7 +23,7 @@ QSet<QString> assetFilesOnDisk() {
     for (const QString folder : {"pictures", "icon", "sounds"}) {
         QDirIterator it(assetPath(folder), QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext())
-            files << folder + '/' + QFileInfo(it.next()).fileName();
+            files << QDir(assetPath(QString())).relativeFilePath(it.next());
     }
     return files;
 }
@@ -55,6 +55,9 @@ void ResourcesTest::listsEveryAssetFile() {
 void ResourcesTest::picturesLoadByName_data() {
     QTest::addColumn<QString>("name");
     for (const char* name : {"sq0", "sq2updown", "sq4down", "sq1234", "tri3r", "sqEmpty"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+    // The set with colour symbols sits one folder down, under the same names.
+    for (const char* name : {"symbols/sq0", "symbols/sq3updown", "symbols/sq1234", "symbols/tri4r"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 

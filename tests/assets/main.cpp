@@ -5,6 +5,7 @@
 #include "RegenerationTest.h"
 #include "ResourcesTest.h"
 #include "SoundClipsTest.h"
+#include "SymbolsTest.h"
 
 #include <QGuiApplication>
 #include <QTest>
@@ -16,12 +17,13 @@ int main(int argc, char* argv[]) {
 
     int failures = 0;
     PicturesTest pictures;
+    SymbolsTest symbols;
     IconTest icon;
     SoundClipsTest sounds;
     ResourcesTest resources;
     RegenerationTest regeneration;
     for (QObject* test :
-         std::initializer_list<QObject*>{&pictures, &icon, &sounds, &resources, &regeneration})
+         std::initializer_list<QObject*>{&pictures, &symbols, &icon, &sounds, &resources, &regeneration})
         failures += QTest::qExec(test, argc, argv);
     return failures == 0 ? 0 : 1;
 }

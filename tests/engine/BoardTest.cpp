@@ -78,22 +78,22 @@ TEST(BoardGeometry, SquaresFiveAndSixAreNotNeighboursSoNoRowRunWrapsAround) {
     GameHarness h;
     h.lay(quietBoardWith({{4, "4"}, {5, "4"}, {6, "4"}}, "012"));
     EXPECT_FALSE(anyTripleMatches(h.board()));
-    EXPECT_EQ(h.game.ScanReactions(), 0);
+    EXPECT_EQ(h.scan(), 0);
     h.lay(quietBoardWith({{3, "4"}, {4, "4"}, {5, "4"}}, "012"));
-    EXPECT_EQ(h.game.ScanReactions(), 1);
+    EXPECT_EQ(h.scan(), 1);
 }
 
 TEST(BoardGeometry, ColumnRunsStopAtTheBottomRow) {
     GameHarness h;
     h.lay(quietBoardWith({{29, "3"}, {35, "3"}, {5, "3"}}, "012"));
-    EXPECT_EQ(h.game.ScanReactions(), 0);
+    EXPECT_EQ(h.scan(), 0);
 }
 
 TEST(BoardGeometry, GapsNeverReactEvenInAFullLine) {
     GameHarness h;
     h.lay(quietBoardWith({{12, "."}, {13, "."}, {14, "."}, {15, "."}, {16, "."}, {17, "."}}));
     EXPECT_FALSE(anyTripleMatches(h.board()));
-    EXPECT_EQ(h.game.ScanReactions(), 0);
+    EXPECT_EQ(h.scan(), 0);
 }
 
 TEST(BoardGeometry, EveryTemplateHasItsWindowName) {

@@ -26,12 +26,11 @@ TEST(Chain, TwoRunsThenOneShowTheBannerWithThreeUntilItsTimerHidesIt) {
     h.clock.advanceBy(1100); // clear 500, fall 200, refill 200, pause 200
     EXPECT_EQ(h.counters().comboCount, 3);
     EXPECT_EQ(h.counters().score, 31);
-    EXPECT_FALSE(h.counters().comboTextVisible);
+    EXPECT_FALSE(h.counters().comboShown);
     h.clock.advanceBy(1099);
-    EXPECT_FALSE(h.counters().comboTextVisible);
+    EXPECT_FALSE(h.counters().comboShown);
     h.clock.advanceBy(1); // t = 3200: the refill pause finds nothing and settles
-    EXPECT_TRUE(h.counters().comboTextVisible);
-    EXPECT_TRUE(h.counters().comboCountVisible);
+    EXPECT_TRUE(h.counters().comboShown);
     EXPECT_EQ(captionsOf(h.counters()).comboCount, "3");
     EXPECT_FALSE(h.clock.anyChainTimerEnabled());
     EXPECT_EQ(h.text(), boardText(R"(
@@ -42,12 +41,11 @@ TEST(Chain, TwoRunsThenOneShowTheBannerWithThreeUntilItsTimerHidesIt) {
     1up  4down 0up   1up   4down 0up
     4down 0up  1up   4down 0up   1up )"));
     h.clock.advanceBy(1999);
-    EXPECT_TRUE(h.counters().comboTextVisible);
+    EXPECT_TRUE(h.counters().comboShown);
     h.clock.advanceBy(1);
-    EXPECT_FALSE(h.counters().comboTextVisible);
-    EXPECT_FALSE(h.counters().comboCountVisible);
+    EXPECT_FALSE(h.counters().comboShown);
     EXPECT_EQ(h.counters().comboCount, 0);
-    EXPECT_EQ(h.sound.played, (std::vector<int>{0, 0}));
+    EXPECT_EQ(h.sound.played, (std::vector<Clip>{Clip::Reaction, Clip::Reaction}));
 }
 
 TEST(Chain, AMoveWithASingleRunShowsNoBannerAndKeepsTheCountUntilTheNextClick) {
@@ -57,7 +55,7 @@ TEST(Chain, AMoveWithASingleRunShowsNoBannerAndKeepsTheCountUntilTheNextClick) {
     h.click(14);
     h.clock.runUntilAtRest();
     EXPECT_EQ(h.counters().comboCount, 1);
-    EXPECT_FALSE(h.counters().comboTextVisible);
+    EXPECT_FALSE(h.counters().comboShown);
     h.click(0);
     EXPECT_EQ(h.counters().comboCount, 0);
 }
@@ -69,7 +67,7 @@ TEST(Chain, ANewBoardSettlesWithoutScoringAndWithoutABanner) {
     h.scriptBoard(board);
     h.refillWith({"4down", "4down", "4down", "0up"});
     h.refillWith({"2up", "3up", "2up"});
-    h.game.Command1_Click();
+    h.game.newGame();
     h.clock.runUntilAtRest();
     EXPECT_EQ(h.ticksOf(TimerId::WaitAfterInit), 1);
     EXPECT_EQ(h.ticksOf(TimerId::WaitAfterReactions), 2);
@@ -78,9 +76,9 @@ TEST(Chain, ANewBoardSettlesWithoutScoringAndWithoutABanner) {
     EXPECT_EQ(h.counters().score, 0);
     EXPECT_EQ(h.counters().reactionsLeft, 20);
     EXPECT_EQ(h.counters().level, 1);
-    EXPECT_FALSE(h.counters().comboTextVisible);
+    EXPECT_FALSE(h.counters().comboShown);
     EXPECT_FALSE(h.enabled(TimerId::HideCombo));
-    EXPECT_TRUE(h.counters().newGame);
+    EXPECT_TRUE(h.counters().freshBoard);
 }
 
 TEST(Chain, NewGameInTheMiddleOfTheAnimationStopsItBeforeItReachesTheNewBoard) {
@@ -88,13 +86,13 @@ TEST(Chain, NewGameInTheMiddleOfTheAnimationStopsItBeforeItReachesTheNewBoard) {
     for (std::int64_t clickAt : {100, 600, 800}) {
         SCOPED_TRACE("New Game at " + std::to_string(clickAt));
         GameHarness h;
-        h.counters().removes = 1;
+        h.edit([&](Position& p) { p.counters.removes = 1; });
         h.click(14); // a plain square: spends the eraser, and the click pause runs too
         h.clock.advanceBy(clickAt);
         ASSERT_TRUE(h.clock.anyChainTimerEnabled());
         const std::string fresh = quietBoard("024", true);
         h.scriptBoard(fresh);
-        h.game.Command1_Click();
+        h.game.newGame();
         EXPECT_FALSE(h.enabled(TimerId::ClearSq));
         EXPECT_FALSE(h.enabled(TimerId::MoveDown));
         EXPECT_FALSE(h.enabled(TimerId::FillUp));
@@ -121,11 +119,11 @@ void runGhostMarkSequence(GameHarness& h, const std::function<void()>& secondRem
             if (h.board().kind(i) != Kind::Removed) {
                 EXPECT_FALSE(h.board()[i].marked) << "square " << i;
             }
-        EXPECT_EQ(checker.check(h.game, h.clock), std::vector<std::string>{});
+        EXPECT_EQ(checker.check(h.game), std::vector<std::string>{});
     };
     std::istringstream kinds{std::string(refill)};
     for (std::string kind; kinds >> kind;) h.refillWith({kind});
-    ASSERT_EQ(h.game.ScanReactions(), 1);
+    ASSERT_EQ(h.scan(), 1);
     h.clock.advanceBy(500); // the clearing tick: the gaps are empty and unmarked
     ASSERT_TRUE(h.enabled(TimerId::MoveDown));
     h.clock.advanceBy(50);
@@ -144,9 +142,9 @@ TEST(GhostMarks, ASquareFallingIntoAFreshEraserGapIsNotRemovedByTheNextClearing)
     0up  1up   4down 0up   1up   4down
     1up  4down 0up   1up   4down 0up
     4down 0up  1up   4down 0up   1up )");
-    h.counters().removes = 1;
+    h.edit([&](Position& p) { p.counters.removes = 1; });
     runGhostMarkSequence(
-        h, [&] { h.game.sq_MouseDown(12, kRightButton, 0, 100); }, "3up 3down 2up 3up", R"(
+        h, [&] { h.game.press(12, Button::Special, Half::Upper); }, "3up 3down 2up 3up", R"(
     3up  1up   4down 3down 2up   3up
     0up  4down 0up   0up   1up   4down
     1up  0up   1up   4down 0up   1up
@@ -166,7 +164,7 @@ TEST(GhostMarks, SquaresFallingIntoTheGapsOfAColourSearchAreNotRemovedByTheNextC
     1up  4down 0up   1up   4down 0up
     4down 0up  1up   4down 0up   1up )");
     runGhostMarkSequence(
-        h, [&] { h.game.sq_MouseDown(14, kRightButton, 0, 100); }, "2up 3up 2down 3down 2up 3up", R"(
+        h, [&] { h.game.press(14, Button::Special, Half::Upper); }, "2up 3up 2down 3down 2up 3up", R"(
     2up  3up   2down 3down 2up   3up
     0up  1up   4down 0up   1up   4down
     1up  4down 0up   4down 0up   1up
@@ -175,36 +173,38 @@ TEST(GhostMarks, SquaresFallingIntoTheGapsOfAColourSearchAreNotRemovedByTheNextC
     4down 0up  1up   4down 0up   1up )");
 }
 
-// A game on the seeded generator alone, as the window runs it.
-struct SeededGame {
-    explicit SeededGame(std::uint64_t seed) : random(seed) {
-        clock.setTickHandler([this](TimerId t) { game.onTimer(t); });
+// A game on the window's generator alone, numbered as the window numbers it.
+struct NumberedGame {
+    explicit NumberedGame(std::uint64_t number) : number{number} {
+        clock.setTickHandler([this](TimerId t) { game.tick(t); });
     }
+    GameNumber number;
     VirtualClock clock;
     SeededRandom random;
     RecordingSound sound;
-    Game game{clock, random, sound};
+    RecordingEvents events;
+    Game game{{clock, random, sound, events}};
 };
 
-void playScript(SeededGame& g) {
-    g.game.Form_Load("0", "4");
+void playScript(NumberedGame& g) {
+    g.game.start({0, 4}, g.number);
     g.clock.advanceBy(5000);
     for (int i = 0; i < 36; ++i) {
         const int square = (i * 7) % kSquareCount;
         if (i % 3 == 2)
-            g.game.sq_MouseDown(square, kRightButton, 0, 300);
+            g.game.press(square, Button::Special, Half::Upper);
         else {
-            g.game.sq_MouseDown(square, kLeftButton, 0, static_cast<float>(i * 25));
-            g.game.sq_MouseUp(square, kLeftButton, 0, 450);
+            g.game.press(square, Button::Plain, i * 25 < 450 ? Half::Upper : Half::Lower);
+            g.game.release(square, Button::Plain, Half::Lower);
         }
         g.clock.advanceBy(700);
-        if (i == 20) g.game.Command1_Click();
+        if (i == 20) g.game.newGame(); // the next game's number follows from this one's
     }
     g.clock.runUntilAtRest();
 }
 
-TEST(Reproducibility, TheSameSeedAndEventsGiveTheSameGame) {
-    SeededGame a(2024), b(2024), other(2025);
+TEST(Reproducibility, TheSameGameNumberAndMovesGiveTheSameGame) {
+    NumberedGame a(2024), b(2024), other(2025);
     playScript(a);
     playScript(b);
     playScript(other);
@@ -214,10 +214,28 @@ TEST(Reproducibility, TheSameSeedAndEventsGiveTheSameGame) {
     EXPECT_EQ(a.game.counters().reactionCount, b.game.counters().reactionCount);
     EXPECT_EQ(a.game.counters().removes, b.game.counters().removes);
     EXPECT_EQ(a.game.counters().comboCount, b.game.counters().comboCount);
-    EXPECT_EQ(a.game.counters().gameOverVisible, b.game.counters().gameOverVisible);
+    EXPECT_EQ(a.game.counters().gameOver, b.game.counters().gameOver);
+    EXPECT_EQ(a.game.counters(), b.game.counters());
+    EXPECT_EQ(a.game.gameNumber(), b.game.gameNumber());
     EXPECT_EQ(a.sound.played, b.sound.played);
+    EXPECT_EQ(a.events.seen, b.events.seen);
     EXPECT_EQ(a.clock.now(), b.clock.now());
     EXPECT_NE(a.game.board(), other.game.board());
+    EXPECT_NE(a.game.gameNumber(), GameNumber{2024}); // the second game has a number of its own
+}
+
+TEST(Reproducibility, ANewGameGivenANumberDealsTheBoardAndRefillsOfThatNumber) {
+    NumberedGame started(77), renumbered(5);
+    started.game.start({0, 3}, GameNumber{77});
+    renumbered.game.start({0, 3}, GameNumber{5});
+    renumbered.clock.runUntilAtRest();
+    renumbered.game.newGame(GameNumber{77});
+    EXPECT_EQ(renumbered.game.gameNumber(), GameNumber{77});
+    EXPECT_EQ(renumbered.game.board(), started.game.board());
+    started.clock.runUntilAtRest(); // the settling refills come from the same chain of seeds
+    renumbered.clock.runUntilAtRest();
+    EXPECT_EQ(renumbered.game.board(), started.game.board());
+    EXPECT_EQ(renumbered.events.seen.back(), started.events.seen.back());
 }
 
 } // namespace

@@ -30,52 +30,30 @@ TEST(Counters, CaptionsShowEveryCounterAsText) {
     EXPECT_EQ(captions.highScore, "65536");
 }
 
-struct SettingsCase {
-    std::string_view hiScore, startLevel;
-    std::int64_t expectedHiScore;
-    int expectedStartLevel;
-};
-
-TEST(SavedSettings, BadTextsFallBackToTheDefaultsAndAreRewrittenAtUnload) {
-    const SettingsCase cases[] = {
-        {"abc", "abc", 0, 1},
-        {"", "", 0, 1},
-        {"12.5", "12.5", 0, 1},
-        {"-3", "-3", 0, 1},
-        {"0", "0", 0, 1},
-        {"10", "10", 10, 1}, // a high score of 10 is fine; a start level of 10 is not
-        {"99999999999999999999", "99999999999999999999", 0, 1},
-        {" 4", " 4", 0, 1},
-        {"4 ", "+4", 0, 1},
-        {"0x10", "4.0", 0, 1},
-    };
-    for (const SettingsCase& c : cases) {
-        SCOPED_TRACE("HiScore '" + std::string(c.hiScore) + "', StartLevel '" + std::string(c.startLevel) + "'");
+TEST(SavedSettings, WideHighScoresAndEveryStartLevelRoundTrip) {
+    for (std::int64_t hi : {0LL, 32767LL, 32768LL, 40000LL, 65536LL, 4294967296LL}) {
         GameHarness h;
-        h.game.Form_Load(c.hiScore, c.startLevel);
-        EXPECT_EQ(h.counters().highScore, c.expectedHiScore);
-        EXPECT_EQ(h.counters().startLevel, c.expectedStartLevel);
-        EXPECT_EQ(h.counters().scrollValue, 10 - c.expectedStartLevel);
-        EXPECT_EQ(h.counters().level, c.expectedStartLevel);
-        const SavedSettings saved = h.game.Form_Unload();
-        EXPECT_EQ(saved.hiScore, numberText(c.expectedHiScore));
-        EXPECT_EQ(saved.startLevel, numberText(c.expectedStartLevel));
+        h.game.start({hi, 1}, GameNumber{});
+        EXPECT_EQ(h.game.settingsToSave().highScore, hi);
+    }
+    GameHarness h;
+    h.game.start({40000, 1}, GameNumber{});
+    EXPECT_EQ(h.counters().highScore, 40000);
+    for (int level = 1; level <= 9; ++level) {
+        h.game.start({0, level}, GameNumber{});
+        EXPECT_EQ(h.counters().level, level);
+        EXPECT_EQ(h.game.settingsToSave().startLevel, level);
     }
 }
 
-TEST(SavedSettings, WideHighScoresAndEveryStartLevelRoundTrip) {
-    for (std::string_view hi : {"0", "32767", "32768", "40000", "65536", "4294967296"}) {
+TEST(SavedSettings, AStartLevelOutsideOneToNineIsHeldToItAndANegativeHighScoreIsNone) {
+    const std::tuple<Settings, Settings> cases[] = {
+        {{-5, 0}, {0, 1}}, {{7, 10}, {7, 9}}, {{7, -3}, {7, 1}}, {{kMaxStoredHighScore, 9}, {kMaxStoredHighScore, 9}}};
+    for (const auto& [given, kept] : cases) {
         GameHarness h;
-        h.game.Form_Load(hi, "1");
-        EXPECT_EQ(h.game.Form_Unload().hiScore, hi);
-    }
-    GameHarness h;
-    h.game.Form_Load("40000", "1");
-    EXPECT_EQ(h.counters().highScore, 40000);
-    for (int level = 1; level <= 9; ++level) {
-        h.game.Form_Load("0", std::to_string(level));
-        EXPECT_EQ(h.counters().level, level);
-        EXPECT_EQ(h.game.Form_Unload().startLevel, std::to_string(level));
+        h.game.start(given, GameNumber{});
+        EXPECT_EQ(h.game.settingsToSave(), kept) << given.highScore << ", " << given.startLevel;
+        EXPECT_EQ(h.counters().level, kept.startLevel);
     }
 }
 
@@ -92,20 +70,22 @@ TEST(HighScore, GameOverKeepsTheHigherOfScoreAndHighScoreBeyondSixteenBits) {
     for (const HighScoreCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.score) + " against " + std::to_string(c.highScore));
         GameHarness h; // a plain board without runs: nothing reacts and nothing can change
-        h.counters().score = c.score;
-        h.counters().highScore = c.highScore;
-        EXPECT_EQ(h.game.ScanReactions(), 0);
-        EXPECT_TRUE(h.counters().gameOverVisible);
+        h.edit([&](Position& p) {
+            p.counters.score = c.score;
+            p.counters.highScore = c.highScore;
+        });
+        EXPECT_EQ(h.scan(), 0);
+        EXPECT_TRUE(h.counters().gameOver);
         EXPECT_EQ(h.counters().highScore, c.expected);
-        EXPECT_EQ(h.game.Form_Unload().hiScore, numberText(c.expected));
+        EXPECT_EQ(h.game.settingsToSave().highScore, c.expected);
     }
 }
 
 TEST(HighScore, ScoresKeepAddingPastSixteenBits) {
     GameHarness h;
     h.lay(quietBoardWith({{0, "3"}, {1, "3"}, {2, "3"}, {3, "3"}}, "012", true));
-    h.counters().score = 32765;
-    EXPECT_EQ(h.game.ScanReactions(), 2);
+    h.edit([&](Position& p) { p.counters.score = 32765; });
+    EXPECT_EQ(h.scan(), 2);
     EXPECT_EQ(h.counters().score, 32785);
 }
 

@@ -147,15 +147,14 @@ INSTANTIATE_TEST_SUITE_P(EdgeCases, Falling, testing::ValuesIn(kFallCases),
                          [](const testing::TestParamInfo<FallCase>& info) { return std::string(info.param.name); });
 
 TEST(FallingStep, AColumnWithoutGapsIsNeverChangedWhileOthersMove) {
-    GameHarness h;
-    h.lay(kBase);
-    h.board().setKind(20, Kind::Removed);
-    h.board().setKind(26, Kind::Removed);
-    const Board before = h.board();
-    EXPECT_EQ(closeGaps(h.board(), FallDirection::Up), 2); // the bottom square climbs two rows
+    Board board = boardOf(kBase);
+    board.setKind(20, Kind::Removed);
+    board.setKind(26, Kind::Removed);
+    const Board before = board;
+    EXPECT_EQ(closeGaps(board, FallDirection::Up), 2); // the bottom square climbs two rows
     for (int i = 0; i < kSquareCount; ++i)
         if (columnOf(i) != 2) {
-            EXPECT_EQ(h.board()[i], before[i]) << i;
+            EXPECT_EQ(board[i], before[i]) << i;
         }
 }
 

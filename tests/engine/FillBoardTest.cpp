@@ -61,12 +61,14 @@ TEST(OddsTable, ScaledDrawsRoundHalfToEven) {
 TEST(FillBoard, AFullFillReplacesEverySquareAndClearsEveryMark) {
     GameHarness h;
     h.lay(quietBoardWith({{0, "."}, {7, "1234"}}));
-    h.board()[3].marked = true;
-    h.board()[0].marked = true;
+    h.edit([&](Position& p) {
+        p.board[3].marked = true;
+        p.board[0].marked = true;
+    });
     const int reseeds = h.random.reseeds;
     const Counters before = h.counters();
     for (int i = 0; i < kSquareCount; ++i) h.random.script.push_back(0.0f);
-    h.game.FillBoard(false);
+    h.game.newGame();
     for (int i = 0; i < kSquareCount; ++i) {
         EXPECT_EQ(h.board()[i], (Square{Kind::K4down, Picture::Sq4down, false})) << i;
     }
@@ -81,14 +83,16 @@ TEST(FillBoard, AFullFillReplacesEverySquareAndClearsEveryMark) {
 TEST(FillBoard, ARefillGivesOnlyGapsNewKindsInIndexOrder) {
     GameHarness h;
     h.lay(quietBoardWith({{3, "."}, {10, "."}, {35, "."}, {20, "1234"}}));
-    h.board()[20].marked = true; // not a gap: left alone, flag included
-    h.board().showPicture(21, Picture::Tri1r);
-    h.board()[10].marked = true;
-    h.counters().level = 5;
+    h.edit([&](Position& p) { p.board[20].marked = true; }); // not a gap: left alone, flag included
+    h.edit([&](Position& p) {
+        p.board.showPicture(21, Picture::Tri1r);
+        p.board[10].marked = true;
+        p.counters.level = 5;
+    });
     const Board before = h.board();
     const int draws = h.random.draws;
     h.refillWith({"3up", "2updown", "4"});
-    h.game.FillBoard(true);
+    h.game.tick(TimerId::FillUp);
     EXPECT_EQ(h.random.draws, draws + 3);
     EXPECT_EQ(h.board()[3], (Square{Kind::K3up, Picture::Sq3up, false}));
     EXPECT_EQ(h.board()[10], (Square{Kind::K2updown, Picture::Sq2updown, false}));
@@ -105,7 +109,7 @@ TEST(FillBoard, ARefillWithoutGapsChangesNothingButStillStartsTheReactionPause) 
     GameHarness h;
     const Board before = h.board();
     const int draws = h.random.draws;
-    h.game.FillBoard(true);
+    h.game.tick(TimerId::FillUp);
     EXPECT_EQ(h.board(), before);
     EXPECT_EQ(h.random.draws, draws);
     EXPECT_TRUE(h.enabled(TimerId::WaitAfterReactions));
@@ -115,18 +119,22 @@ TEST(FillBoard, UsesTheLevelBeingPlayedForEachCall) {
     GameHarness h;
     const float topDraw = 0.9999f; // scales to the odds total at every level
     for (std::int64_t level : {1, 3, 4, 10, 12}) {
-        h.counters().level = level;
+        h.edit([&](Position& p) {
+            p.counters.level = level;
+            p.board.setKind(17, Kind::Removed);
+        });
         h.random.script.assign(kSquareCount, topDraw);
-        h.game.FillBoard(false);
+        h.game.tick(TimerId::FillUp);
         EXPECT_EQ(h.board().kind(17), level <= 3 ? Kind::K0 : Kind::Wildcard) << level;
     }
 }
 
-TEST(Randomness, TheClockSeededGeneratorDrawsBelowOneAndDiffersBetweenFills) {
-    ClockSeededRandom random;
+TEST(Randomness, TheGeneratorDrawsBelowOneAndEachFillOfAGameGetsItsOwnSeed) {
+    SeedChain seeds(GameNumber{12345});
+    SeededRandom random;
     std::vector<float> firstDraws;
     for (int fill = 0; fill < 50; ++fill) {
-        random.reseed();
+        random.reseed(seeds.next());
         firstDraws.push_back(random.nextUniform());
         for (int i = 0; i < 200; ++i) {
             const float u = random.nextUniform();
@@ -138,13 +146,15 @@ TEST(Randomness, TheClockSeededGeneratorDrawsBelowOneAndDiffersBetweenFills) {
     EXPECT_EQ(std::adjacent_find(firstDraws.begin(), firstDraws.end()), firstDraws.end());
 }
 
-TEST(Randomness, ASeededGeneratorReplaysItsChainOfSeeds) {
-    SeededRandom a(99), b(99);
+TEST(Randomness, AGameNumberReplaysItsChainOfSeeds) {
+    SeedChain a(GameNumber{99}), b(GameNumber{99}), other(GameNumber{100});
     for (int fill = 0; fill < 3; ++fill) {
-        a.reseed();
-        b.reseed();
-        for (int i = 0; i < 36; ++i) ASSERT_EQ(a.nextUniform(), b.nextUniform());
+        const std::uint64_t seed = a.next();
+        ASSERT_EQ(seed, b.next());
+        EXPECT_NE(seed, other.next());
     }
+    EXPECT_NE(nextGameNumber(GameNumber{99}), GameNumber{99});
+    EXPECT_EQ(nextGameNumber(GameNumber{99}), nextGameNumber(GameNumber{99}));
 }
 
 } // namespace

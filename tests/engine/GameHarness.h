@@ -1,5 +1,5 @@
-// Shared test harness: a game on virtual time with recorded sound and randomness that tests
-// can script square by square, plus helpers to lay and read boards as kind texts.
+// Shared test harness: a game on virtual time with recorded sound and events and randomness
+// that tests can script square by square, plus helpers to lay and read boards as kind texts.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,6 +18,8 @@
 #include "board/Odds.h"
 #include "board/Picture.h"
 #include "game/Game.h"
+#include "game/GameEvents.h"
+#include "game/SoundOutput.h"
 #include "game/VirtualClock.h"
 #include "reactions/Triples.h"
 
@@ -28,6 +30,7 @@ inline void PrintTo(const Square& square, std::ostream* os) {
     *os << "{" << kindText(square.kind) << ", " << pictureName(square.picture) << (square.marked ? ", marked}" : "}");
 }
 inline void PrintTo(Kind kind, std::ostream* os) { *os << '"' << kindText(kind) << '"'; }
+inline void PrintTo(Clip clip, std::ostream* os) { *os << (clip == Clip::Reaction ? "reaction" : "single removal"); }
 
 } // namespace quadrelle
 
@@ -36,10 +39,9 @@ namespace quadrelle::test {
 // Uniform draws handed out in order; once the script runs dry, a seeded stream takes over.
 class ScriptedRandom : public RandomSource {
 public:
-    explicit ScriptedRandom(std::uint64_t seed) : fallback_(seed) {}
-    void reseed() override {
+    void reseed(std::uint64_t seed) override {
         ++reseeds;
-        fallback_.reseed();
+        fallback_.reseed(seed);
     }
     float nextUniform() override {
         ++draws;
@@ -54,6 +56,33 @@ public:
 
 private:
     SeededRandom fallback_;
+};
+
+class RecordingSound : public SoundOutput {
+public:
+    void play(Clip clip) override { played.push_back(clip); }
+    std::vector<Clip> played;
+};
+
+// Every notification of the game, in order, as short texts ("runs 2", "level 4").
+class RecordingEvents : public GameEvents {
+public:
+    void newGameStarted(GameNumber number) override { add("new game " + std::to_string(number.value)); }
+    void runsFound(int runs) override {
+        lastRuns = runs;
+        add("runs " + std::to_string(runs));
+    }
+    void countersChanged() override { ++counterChanges; }
+    void levelUp(std::int64_t level) override { add("level " + std::to_string(level)); }
+    void highScoreRaised(std::int64_t score) override { add("high score " + std::to_string(score)); }
+    void gameOver(std::int64_t score) override { add("game over " + std::to_string(score)); }
+
+    std::vector<std::string> seen;
+    int lastRuns = 0;
+    int counterChanges = 0;
+
+private:
+    void add(std::string text) { seen.push_back(std::move(text)); }
 };
 
 inline Kind kindOf(std::string_view text) {
@@ -88,12 +117,15 @@ inline std::string boardText(const Board& board) {
     return text;
 }
 
-inline std::string boardText(std::string_view layout) {
+// A board laid from kind texts, every square showing its kind's picture, none marked.
+inline Board boardOf(std::string_view layout) {
     Board board;
     const auto kinds = parseBoard(layout);
-    for (int i = 0; i < kSquareCount; ++i) board.setKind(i, kinds[static_cast<std::size_t>(i)]);
-    return boardText(board);
+    for (int i = 0; i < kSquareCount; ++i) board.setKindAndPicture(i, kinds[static_cast<std::size_t>(i)]);
+    return board;
 }
+
+inline std::string boardText(std::string_view layout) { return boardText(boardOf(layout)); }
 
 // A board where no triple can form, even with any one square changed to any colour: every
 // line runs through three different colours in turn. Colours are digits, arrows optional.
@@ -138,36 +170,55 @@ struct Tick {
     std::int64_t at;
 };
 
-// A game ready to play: loaded with default settings, its first board replaced by the test's,
-// every timer stopped, and the first plain release of the game already made.
+// A game ready to play: started with default settings, its first board replaced by the test's,
+// every timer stopped, and the first plain release of the game already made. Positions are
+// set up through edit(), which continues the game from the edited position.
 struct GameHarness {
-    explicit GameHarness(std::uint64_t seed = 1) : random(seed) {
+    explicit GameHarness(std::uint64_t gameNumber = 1) {
         clock.setTickHandler([this](TimerId timer) {
             ticks.push_back({timer, clock.now()});
-            game.onTimer(timer);
+            game.tick(timer);
             if (afterTick) afterTick(timer);
         });
-        game.Form_Load("", "");
+        game.start({}, GameNumber{gameNumber});
         for (TimerId timer : kAllTimers) clock.setEnabled(timer, false);
-        game.counters().newGame = false;
+        edit([](Position& p) { p.counters.freshBoard = false; });
         lay(quietBoard());
         sound.played.clear();
+        events.seen.clear();
+        events.counterChanges = 0;
     }
 
-    GameHarness(const GameHarness&) = delete; // the game holds references to the members
+    GameHarness(const GameHarness&) = delete; // the game holds pointers to the members
     GameHarness& operator=(const GameHarness&) = delete;
 
-    Board& board() { return game.board(); }
-    Counters& counters() { return game.counters(); }
+    const Board& board() const { return game.board(); }
+    const Counters& counters() const { return game.counters(); }
+    Game::Ports ports() { return {clock, random, sound, events}; }
+
+    template <typename Change> void edit(Change change) {
+        Position position = game.position();
+        change(position);
+        game = Game::fromPosition(position, ports());
+    }
 
     void lay(std::string_view text) {
         const auto kinds = parseBoard(text);
-        for (int i = 0; i < kSquareCount; ++i) {
-            game.board()[i] = Square{};
-            game.board().setKindAndPicture(i, kinds[static_cast<std::size_t>(i)]);
-        }
+        edit([&](Position& p) {
+            for (int i = 0; i < kSquareCount; ++i) {
+                p.board[i] = Square{};
+                p.board.setKindAndPicture(i, kinds[static_cast<std::size_t>(i)]);
+            }
+        });
     }
     std::string text() const { return boardText(game.board()); }
+
+    // The scan that ends the pause after a click; returns the number of runs it found.
+    int scan() {
+        events.lastRuns = 0;
+        game.tick(TimerId::WaitAfterClick);
+        return events.lastRuns;
+    }
 
     // The next squares that the fill gives a kind receive these kinds, in index order.
     void refillWith(std::initializer_list<std::string_view> kinds) {
@@ -179,13 +230,13 @@ struct GameHarness {
         for (Kind kind : parseBoard(text)) random.script.push_back(uniformFor(game.counters().level, kind));
     }
 
-    void click(int index, float y = 100.0f) {
-        game.sq_MouseDown(index, kLeftButton, 0, y);
-        game.sq_MouseUp(index, kLeftButton, 0, y);
+    void click(int index, Half half = Half::Upper) {
+        game.press(index, Button::Plain, half);
+        game.release(index, Button::Plain, half);
     }
     void rightClick(int index) {
-        game.sq_MouseDown(index, kRightButton, 0, 100.0f);
-        game.sq_MouseUp(index, kRightButton, 0, 100.0f);
+        game.press(index, Button::Special, Half::Upper);
+        game.release(index, Button::Special, Half::Upper);
     }
 
     int ticksOf(TimerId timer) const {
@@ -198,7 +249,8 @@ struct GameHarness {
     VirtualClock clock;
     ScriptedRandom random;
     RecordingSound sound;
-    Game game{clock, random, sound};
+    RecordingEvents events;
+    Game game{ports()};
     std::vector<Tick> ticks;
     std::function<void(TimerId)> afterTick;
 };

@@ -6,30 +6,29 @@ namespace {
 // A window that has just been created: nothing loaded yet.
 struct FreshWindow {
     VirtualClock clock;
-    ScriptedRandom random{7};
+    ScriptedRandom random;
     RecordingSound sound;
-    Game game{clock, random, sound};
+    RecordingEvents events;
+    Game game{{clock, random, sound, events}};
 };
 
 TEST(Load, AFirstRunWithoutSavedSettingsStartsAtLevelOneWithEverythingAtZero) {
     FreshWindow w;
-    w.game.Form_Load("", "");
+    w.game.start({}, GameNumber{7});
     const Counters& c = w.game.counters();
     const Captions captions = captionsOf(c);
     EXPECT_EQ(captions.highScore, "0");
     EXPECT_EQ(captions.startLevel, "1");
-    EXPECT_EQ(c.scrollValue, 9);
     EXPECT_EQ(captions.level, "1");
     EXPECT_EQ(captions.score, "0");
     EXPECT_EQ(captions.reactionsLeft, "20");
     EXPECT_EQ(captions.removes, "0");
     EXPECT_EQ(captions.comboCount, "0");
-    EXPECT_FALSE(c.comboCountVisible);
-    EXPECT_FALSE(c.comboTextVisible);
-    EXPECT_FALSE(c.gameOverVisible);
-    EXPECT_TRUE(c.newGame);
+    EXPECT_FALSE(c.comboShown);
+    EXPECT_FALSE(c.gameOver);
+    EXPECT_TRUE(c.freshBoard);
     EXPECT_EQ(c.reactionCount, 0);
-    EXPECT_FALSE(c.pressHeight.has_value());
+    EXPECT_FALSE(c.pressedHalf.has_value());
     for (const Square& square : w.game.board()) {
         EXPECT_TRUE(isPlain(square.kind) || isArrow(square.kind)); // level 1: no wildcard
         EXPECT_EQ(square.picture, pictureOf(square.kind));
@@ -39,10 +38,9 @@ TEST(Load, AFirstRunWithoutSavedSettingsStartsAtLevelOneWithEverythingAtZero) {
     EXPECT_EQ(w.random.reseeds, 1);
 }
 
-TEST(Load, ASavedStartLevelOfFourSetsTheScrollBarToSix) {
+TEST(Load, ASavedStartLevelOfFourStartsTheFirstGameAtFour) {
     FreshWindow w;
-    w.game.Form_Load("120", "4");
-    EXPECT_EQ(w.game.counters().scrollValue, 6);
+    w.game.start({120, 4}, GameNumber{7});
     EXPECT_EQ(w.game.counters().startLevel, 4);
     EXPECT_EQ(w.game.counters().level, 4);
     EXPECT_EQ(w.game.counters().highScore, 120);
@@ -51,69 +49,69 @@ TEST(Load, ASavedStartLevelOfFourSetsTheScrollBarToSix) {
 TEST(Load, AFreshBoardWithoutArrowsEndsTheGameBeforeThePlayerHasPlayed) {
     GameHarness h;
     h.scriptBoard(quietBoard("013"));
-    h.game.Form_Load("0", "1");
+    h.game.start({0, 1}, GameNumber{7});
     h.clock.advanceBy(1000);
-    EXPECT_TRUE(h.counters().gameOverVisible);
-    EXPECT_TRUE(h.counters().newGame);
-    EXPECT_FALSE(h.counters().comboTextVisible);
+    EXPECT_TRUE(h.counters().gameOver);
+    EXPECT_TRUE(h.counters().freshBoard);
+    EXPECT_FALSE(h.counters().comboShown);
 }
 
-TEST(StartLevel, TheScrollBarSetsTheStartLevelButNotTheLevelBeingPlayed) {
+TEST(StartLevel, SetsTheLevelOfTheNextNewGameButNotTheLevelBeingPlayed) {
     GameHarness h;
-    h.game.HScrollLevel_Change(8); // the top arrow, from 9
+    h.game.setStartLevel(2);
     EXPECT_EQ(h.counters().startLevel, 2);
     EXPECT_EQ(h.counters().level, 1);
-    h.game.HScrollLevel_Change(3);
+    h.game.setStartLevel(7);
     EXPECT_EQ(h.counters().startLevel, 7);
     EXPECT_EQ(h.counters().level, 1);
-    h.game.Command1_Click();
+    h.game.newGame();
     EXPECT_EQ(h.counters().level, 7);
 }
 
-TEST(StartLevel, TheScrollBarCannotLeaveOneToNine) {
+TEST(StartLevel, CannotLeaveOneToNine) {
     GameHarness h;
-    h.game.HScrollLevel_Change(1);
-    h.game.HScrollLevel_Change(0);
-    EXPECT_EQ(h.counters().scrollValue, 1);
+    h.game.setStartLevel(9);
+    h.game.setStartLevel(10);
     EXPECT_EQ(h.counters().startLevel, 9);
-    h.game.HScrollLevel_Change(10);
-    EXPECT_EQ(h.counters().scrollValue, 9);
+    h.game.setStartLevel(0);
     EXPECT_EQ(h.counters().startLevel, 1);
 }
 
 TEST(NewGame, AfterGameOverResetsTheGameButKeepsHighScoreStartLevelAndPressHeight) {
     GameHarness h;
-    h.game.HScrollLevel_Change(6);
-    h.game.sq_MouseDown(3, kLeftButton, 0, 321);
-    h.counters().score = 150;
-    h.counters().highScore = 120;
-    h.counters().level = 6;
-    h.counters().reactionsLeft = 3;
-    h.counters().reactionCount = 17;
-    h.counters().removes = 2;
-    h.counters().comboCount = 1;
-    h.game.ScanReactions(); // a plain board: game over
-    ASSERT_TRUE(h.counters().gameOverVisible);
-    h.game.Command1_Click();
+    h.game.setStartLevel(4);
+    h.game.press(3, Button::Plain, Half::Upper);
+    h.edit([&](Position& p) {
+        p.counters.score = 150;
+        p.counters.highScore = 120;
+        p.counters.level = 6;
+        p.counters.reactionsLeft = 3;
+        p.counters.reactionCount = 17;
+        p.counters.removes = 2;
+        p.counters.comboCount = 1;
+    });
+    h.scan(); // a plain board: game over
+    ASSERT_TRUE(h.counters().gameOver);
+    h.game.newGame();
     const Counters& c = h.counters();
-    EXPECT_FALSE(c.gameOverVisible);
+    EXPECT_FALSE(c.gameOver);
     EXPECT_EQ(c.score, 0);
     EXPECT_EQ(c.reactionsLeft, 20);
     EXPECT_EQ(c.comboCount, 0);
     EXPECT_EQ(c.reactionCount, 0);
     EXPECT_EQ(c.removes, 0);
-    EXPECT_TRUE(c.newGame);
+    EXPECT_TRUE(c.freshBoard);
     EXPECT_EQ(c.level, 4);
     EXPECT_EQ(c.highScore, 150);
     EXPECT_EQ(c.startLevel, 4);
-    EXPECT_EQ(c.pressHeight, 321.0f);
+    EXPECT_EQ(c.pressedHalf, Half::Upper);
     EXPECT_TRUE(h.enabled(TimerId::WaitAfterInit));
 }
 
 TEST(NewGame, StopsOnlyTheAnimationTimers) {
     GameHarness h;
     for (TimerId t : kAllTimers) h.clock.setEnabled(t, true);
-    h.game.Command1_Click();
+    h.game.newGame();
     for (TimerId t : kAllTimers) {
         const bool animation = t == TimerId::ClearSq || t == TimerId::MoveDown || t == TimerId::FillUp;
         EXPECT_EQ(h.enabled(t), !animation) << timerName(t);
@@ -122,39 +120,70 @@ TEST(NewGame, StopsOnlyTheAnimationTimers) {
 
 TEST(Unload, SavesAClearedHighScoreAndTheStartLevelForTheNextRun) {
     GameHarness h;
-    h.game.Form_Load("500", "2");
-    h.game.LabelClr_Click(false); // No or Cancel
+    h.game.start({500, 2}, GameNumber{7}); // then No or Cancel: nothing reaches the game
     EXPECT_EQ(h.counters().highScore, 500);
-    h.game.LabelClr_Click(true);
+    h.game.clearHighScore();
     EXPECT_EQ(h.counters().highScore, 0);
-    h.game.HScrollLevel_Change(3);
-    h.counters().removes = 2; // the erasers are not saved
-    const SavedSettings saved = h.game.Form_Unload();
-    EXPECT_EQ(saved.hiScore, "0");
-    EXPECT_EQ(saved.startLevel, "7");
+    h.game.setStartLevel(7);
+    h.edit([&](Position& p) { p.counters.removes = 2; }); // the erasers are not saved
+    const Settings saved = h.game.settingsToSave();
+    EXPECT_EQ(saved.highScore, 0);
+    EXPECT_EQ(saved.startLevel, 7);
     FreshWindow next;
-    next.game.Form_Load(saved.hiScore, saved.startLevel);
+    next.game.start(saved, GameNumber{8});
     EXPECT_EQ(next.game.counters().highScore, 0);
     EXPECT_EQ(next.game.counters().startLevel, 7);
-    EXPECT_EQ(next.game.counters().scrollValue, 3);
     EXPECT_EQ(next.game.counters().level, 7);
     EXPECT_EQ(next.game.counters().removes, 0);
 }
 
 TEST(HighScore, ALaterGameInTheSameRunCanRaiseAClearedHighScoreAgain) {
     GameHarness h;
-    h.counters().score = 120;
-    h.counters().highScore = 90;
-    h.game.ScanReactions();
+    h.edit([&](Position& p) {
+        p.counters.score = 120;
+        p.counters.highScore = 90;
+    });
+    h.scan();
     EXPECT_EQ(h.counters().highScore, 120);
-    h.game.LabelClr_Click(true);
+    h.game.clearHighScore();
     h.scriptBoard(quietBoard("013"));
-    h.game.Command1_Click();
-    h.counters().newGame = false;
-    h.counters().score = 50;
+    h.game.newGame();
+    h.edit([&](Position& p) {
+        p.counters.freshBoard = false;
+        p.counters.score = 50;
+    });
     h.clock.advanceBy(1000);
-    EXPECT_TRUE(h.counters().gameOverVisible);
+    EXPECT_TRUE(h.counters().gameOver);
     EXPECT_EQ(h.counters().highScore, 50);
+    EXPECT_EQ(h.events.seen[0], "high score 120");
+    EXPECT_EQ(h.events.seen.back(), "game over 50");
+}
+
+TEST(Events, GameOverAndARaisedHighScoreAreReportedOncePerGameAndEachNewGameByItsNumber) {
+    GameHarness h;
+    h.edit([&](Position& p) {
+        p.counters.score = 120;
+        p.counters.highScore = 90;
+    });
+    h.scan();
+    h.scan(); // the banner is up already, and the high score is this score
+    h.game.newGame(GameNumber{42});
+    EXPECT_EQ(h.events.seen, (std::vector<std::string>{"high score 120", "game over 120", "new game 42"}));
+    h.game.newGame();
+    EXPECT_EQ(h.events.seen.back(), "new game " + std::to_string(nextGameNumber(GameNumber{42}).value));
+}
+
+TEST(Events, OnlyEventsThatChangeACounterReportIt) {
+    GameHarness h;
+    h.lay(quietBoardWith({{14, "2up"}}, "014", true));
+    h.game.press(14, Button::Plain, Half::Upper); // the press half changes
+    EXPECT_EQ(h.events.counterChanges, 1);
+    h.game.press(14, Button::Plain, Half::Upper);
+    h.game.tick(TimerId::HideCombo);
+    h.game.setStartLevel(1);
+    EXPECT_EQ(h.events.counterChanges, 1);
+    h.game.release(14, Button::Plain, Half::Upper); // a step scores
+    EXPECT_EQ(h.events.counterChanges, 2);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "GameHarness.h"
+#include "removal/Marking.h"
 
 namespace quadrelle::test {
 namespace {
@@ -23,32 +24,29 @@ TEST(RunMarking, AllThreeSquaresTakeTheKindOfTheFirstSquareThatIsNotAWildcard) {
         for (int step : {1, 6}) {
             SCOPED_TRACE(std::string(c.kinds[0]) + " " + std::string(c.kinds[1]) + " " +
                          std::string(c.kinds[2]) + (step == 1 ? " across" : " down"));
-            GameHarness h;
-            for (int i = 0; i < 3; ++i) h.board().setKindAndPicture(14 + i * step, kindOf(c.kinds[static_cast<std::size_t>(i)]));
-            const Board before = h.board();
-            step == 1 ? h.game.MarkAsRemovedHor(14) : h.game.MarkAsRemovedVer(14);
+            Board board = boardOf(quietBoard());
+            for (int i = 0; i < 3; ++i) board.setKindAndPicture(14 + i * step, kindOf(c.kinds[static_cast<std::size_t>(i)]));
+            const Board before = board;
+            markRun(board, 14, step);
             for (int i = 0; i < kSquareCount; ++i) {
                 const bool inRun = i == 14 || i == 14 + step || i == 14 + 2 * step;
                 if (!inRun) {
-                    EXPECT_EQ(h.board()[i], before[i]) << i;
+                    EXPECT_EQ(board[i], before[i]) << i;
                     continue;
                 }
-                EXPECT_TRUE(h.board()[i].marked) << i;
-                EXPECT_EQ(kindText(h.board().kind(i)), c.unified) << i;
-                EXPECT_EQ(h.board()[i].picture, c.picture) << i;
+                EXPECT_TRUE(board[i].marked) << i;
+                EXPECT_EQ(kindText(board.kind(i)), c.unified) << i;
+                EXPECT_EQ(board[i].picture, c.picture) << i;
             }
         }
     }
 }
 
-TEST(RunMarking, MarkingLeavesTheCountersAndTimersAlone) {
-    GameHarness h;
-    const Counters before = h.counters();
-    h.game.MarkAsRemovedHor(0);
-    EXPECT_EQ(h.counters().score, before.score);
-    EXPECT_EQ(h.counters().reactionCount, before.reactionCount);
-    EXPECT_FALSE(h.clock.anyChainTimerEnabled());
-    EXPECT_TRUE(h.sound.played.empty());
+// Marking is a rule on the board alone: scoring, sound and timers belong to the scan.
+TEST(RunMarking, MarkingAloneRemovesNothing) {
+    Board board = boardOf(quietBoard());
+    markRun(board, 0, kRowStep);
+    for (int i = 0; i < kSquareCount; ++i) EXPECT_NE(board.kind(i), Kind::Removed) << i;
 }
 
 TEST(SquareMarking, EachKindShowsTheMarkedPictureOfItsColour) {
@@ -62,14 +60,14 @@ TEST(SquareMarking, EachKindShowsTheMarkedPictureOfItsColour) {
     };
     for (const auto& [text, picture] : table) {
         SCOPED_TRACE(std::string(text));
-        GameHarness h;
-        h.board().setKindAndPicture(9, kindOf(text));
-        if (text == "Removed") h.board().showPicture(9, Picture::Tri2r); // a gap keeps what it shows
+        Board board = boardOf(quietBoard());
+        board.setKindAndPicture(9, kindOf(text));
+        if (text == "Removed") board.showPicture(9, Picture::Tri2r); // a gap keeps what it shows
         for (int times = 0; times < 2; ++times) {
-            h.game.MarkAsRemoved2(9);
-            EXPECT_EQ(h.board()[9].picture, picture);
-            EXPECT_EQ(kindText(h.board().kind(9)), text);
-            EXPECT_FALSE(h.board()[9].marked);
+            showMarked(board, 9);
+            EXPECT_EQ(board[9].picture, picture);
+            EXPECT_EQ(kindText(board.kind(9)), text);
+            EXPECT_FALSE(board[9].marked);
         }
     }
 }

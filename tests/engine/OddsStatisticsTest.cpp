@@ -28,16 +28,15 @@ class OddsStatistics : public testing::TestWithParam<Shares> {};
 TEST_P(OddsStatistics, AMillionFilledSquaresMatchTheLevelOdds) {
     const Shares& expected = GetParam();
     const LevelOdds& odds = kLevelOdds[static_cast<std::size_t>(expected.level - 1)];
-    VirtualClock clock;
-    SeededRandom random(0x5eed0000u + static_cast<unsigned>(expected.level));
-    SilentSound sound;
-    Game game(clock, random, sound);
-    game.counters().level = expected.level;
+    SeedChain seeds(GameNumber{0x5eed0000u + static_cast<unsigned>(expected.level)});
+    SeededRandom random;
+    Board board;
 
     std::array<long, kKindCount> counts{};
     for (int fill = 0; fill < kFills; ++fill) {
-        game.FillBoard(false);
-        for (const Square& square : game.board()) ++counts[static_cast<std::size_t>(square.kind)];
+        random.reseed(seeds.next()); // as the game reseeds every fill
+        fillBoard(board, oddsRowForLevel(expected.level), random, FillScope::WholeBoard);
+        for (const Square& square : board) ++counts[static_cast<std::size_t>(square.kind)];
     }
     const double n = static_cast<double>(kFills) * kSquareCount;
     const auto pct = [&](Kind kind) { return 100.0 * static_cast<double>(counts[static_cast<std::size_t>(kind)]) / n; };

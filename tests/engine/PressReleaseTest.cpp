@@ -1,4 +1,5 @@
 #include "GameHarness.h"
+#include "game/Invariants.h"
 
 #include <optional>
 
@@ -9,30 +10,30 @@ constexpr int kSquare = 14; // row 2, column 2
 
 struct StepCase {
     std::string_view from;
-    float pressY;
+    Half pressed;
     std::string_view to;
 };
 
 TEST(ColourStep, APlainClickMovesTheColourOneStepAlongTheArrow) {
+    constexpr Half kUpper = Half::Upper, kLower = Half::Lower;
     const StepCase cases[] = {
-        {"0up", 100, "1up"},       {"1up", 800, "2up"},         {"2up", 435, "3up"},
-        {"3up", 450, "4"},         {"4down", 100, "3down"},     {"3down", 800, "2down"},
-        {"2down", 435, "1down"},   {"1down", 899, "0"},         {"1updown", 435, "2up"},
-        {"1updown", 450, "0"},     {"2updown", 435, "3up"},     {"2updown", 450, "1down"},
-        {"3updown", 435, "4"},     {"3updown", 450, "2down"},
-        // The press height is rounded to a whole number, a half to the even one.
-        {"1updown", 449.5f, "0"},  {"2updown", 448.5f, "3up"},  {"3updown", 449.4f, "4"},
-        {"2updown", 0, "3up"},     {"1updown", 899, "0"},       {"3updown", 450.4f, "2down"},
+        {"0up", kUpper, "1up"},       {"1up", kLower, "2up"},         {"2up", kUpper, "3up"},
+        {"3up", kLower, "4"},         {"4down", kUpper, "3down"},     {"3down", kLower, "2down"},
+        {"2down", kUpper, "1down"},   {"1down", kLower, "0"},         {"1updown", kUpper, "2up"},
+        {"1updown", kLower, "0"},     {"2updown", kUpper, "3up"},     {"2updown", kLower, "1down"},
+        {"3updown", kUpper, "4"},     {"3updown", kLower, "2down"},
     };
     for (const StepCase& c : cases) {
-        SCOPED_TRACE(std::string(c.from) + " pressed at " + std::to_string(c.pressY));
+        SCOPED_TRACE(std::string(c.from) + (c.pressed == kUpper ? " pressed high" : " pressed low"));
         GameHarness h;
-        h.counters().score = 41;
-        h.board().setKindAndPicture(kSquare, kindOf(c.from));
-        h.game.sq_MouseDown(kSquare, kLeftButton, 0, c.pressY);
+        h.edit([&](Position& p) {
+            p.counters.score = 41;
+            p.board.setKindAndPicture(kSquare, kindOf(c.from));
+        });
+        h.game.press(kSquare, Button::Plain, c.pressed);
         EXPECT_EQ(h.board().kind(kSquare), kindOf(c.from)); // a press alone changes nothing
-        // The release height does not matter: the press decided.
-        h.game.sq_MouseUp(kSquare, kLeftButton, 0, c.pressY < 450 ? 890.0f : 10.0f);
+        // The release half does not matter: the press decided.
+        h.game.release(kSquare, Button::Plain, c.pressed == kUpper ? kLower : kUpper);
         EXPECT_EQ(kindText(h.board().kind(kSquare)), c.to);
         EXPECT_EQ(h.board()[kSquare].picture, pictureOf(kindOf(c.to)));
         EXPECT_EQ(h.counters().score, 42);
@@ -64,11 +65,15 @@ void laySearchBoard(GameHarness& h, std::string_view from, std::optional<char> r
     h.lay(quietBoardWith({{kSquare, from}, {15, "."}, {35, ownColour}}));
     if (reactingColour) {
         const Kind left = kindOf(std::string(1, *reactingColour));
-        h.board().setKindAndPicture(12, left);
-        h.board().setKindAndPicture(13, left);
+        h.edit([&](Position& p) {
+            p.board.setKindAndPicture(12, left);
+            p.board.setKindAndPicture(13, left);
+        });
     }
-    for (int i = 30; i < 36; ++i) h.board()[i].marked = true;
-    h.counters().removes = -10;
+    h.edit([&](Position& p) {
+        for (int i = 30; i < 36; ++i) p.board[i].marked = true;
+        p.counters.removes = -10;
+    });
 }
 
 TEST(ColourSearch, TriesEveryReachableColourNearestFirstAndKeepsTheFirstThatReacts) {
@@ -78,13 +83,13 @@ TEST(ColourSearch, TriesEveryReachableColourNearestFirstAndKeepsTheFirstThatReac
             GameHarness h;
             laySearchBoard(h, c.from, c.tries[k][0]);
             ASSERT_FALSE(anyTripleMatches(h.board()));
-            h.counters().score = 5;
-            h.game.sq_MouseDown(kSquare, kRightButton, 0, 100);
+            h.edit([&](Position& p) { p.counters.score = 5; });
+            h.game.press(kSquare, Button::Special, Half::Upper);
             EXPECT_EQ(h.counters().removes, -10 + static_cast<int>(k) + 1); // one scan per try
             EXPECT_EQ(h.board().kind(kSquare), Kind::Removed);
             EXPECT_EQ(h.board()[kSquare].picture, markedPictureOf(kindOf(c.tries[k])));
             EXPECT_EQ(h.counters().score, 15); // the run scores; the search itself does not
-            h.game.sq_MouseUp(kSquare, kRightButton, 0, 100);
+            h.game.release(kSquare, Button::Special, Half::Upper);
             EXPECT_FALSE(h.enabled(TimerId::WaitAfterClick));
         }
     }
@@ -95,9 +100,9 @@ TEST(ColourSearch, WhenNoTryReactsTheSquareGetsItsKindBackAfterOneScanPerTry) {
         SCOPED_TRACE(std::string(c.from));
         GameHarness h;
         laySearchBoard(h, c.from, std::nullopt);
-        h.counters().score = 5;
+        h.edit([&](Position& p) { p.counters.score = 5; });
         const Board before = h.board();
-        h.game.sq_MouseDown(kSquare, kRightButton, 0, 100);
+        h.game.press(kSquare, Button::Special, Half::Upper);
         EXPECT_EQ(h.counters().removes, -10 + static_cast<int>(c.tries.size()));
         EXPECT_EQ(h.board()[kSquare], before[kSquare]);
         EXPECT_EQ(h.counters().score, 5);
@@ -105,19 +110,37 @@ TEST(ColourSearch, WhenNoTryReactsTheSquareGetsItsKindBackAfterOneScanPerTry) {
     }
 }
 
-TEST(SingleRemoval, ASpecialPressOnAPlainSquareSpendsAnEraser) {
-    for (const auto& [button, shift] : std::vector<std::pair<int, int>>{
-             {kRightButton, 0}, {kLeftButton, kShiftKey}, {kLeftButton, kCtrlKey}, {kLeftButton, kAltKey}, {kRightButton, 7}}) {
-        SCOPED_TRACE("button " + std::to_string(button) + ", keys " + std::to_string(shift));
+// A run elsewhere on the board (one a step made, waiting for the click's pause) reacts at the
+// first try: the search stops there, and the square keeps the tried kind and shows it.
+TEST(ColourSearch, StoppedByARunElsewhereTheSquareShowsTheKindItKeeps) {
+    for (const SearchCase& c : kSearches) {
+        SCOPED_TRACE(std::string(c.from));
         GameHarness h;
-        h.board().setKindAndPicture(kSquare, Kind::K3);
-        h.counters().removes = 2;
-        h.game.sq_MouseDown(kSquare, button, shift, 100);
+        h.lay(quietBoardWith({{kSquare, c.from}, {30, "3"}, {31, "3"}, {32, "3"}, {33, "."}}));
+        h.game.press(kSquare, Button::Special, Half::Upper);
+        const Kind kept = kindOf(c.tries.front());
+        EXPECT_EQ(h.board()[kSquare], (Square{kept, pictureOf(kept), false}));
+        EXPECT_EQ(h.board().kind(30), Kind::Removed);
+        InvariantChecker checker;
+        checker.startGame(h.game);
+        h.clock.runUntilAtRest();
+        EXPECT_EQ(checker.check(h.game), std::vector<std::string>{});
+    }
+}
+
+TEST(SingleRemoval, ASpecialPressOnAPlainSquareSpendsAnEraser) {
+    for (Half half : {Half::Upper, Half::Lower}) {
+        GameHarness h;
+        h.edit([&](Position& p) {
+            p.board.setKindAndPicture(kSquare, Kind::K3);
+            p.counters.removes = 2;
+        });
+        h.game.press(kSquare, Button::Special, half);
         EXPECT_EQ(h.board()[kSquare], (Square{Kind::Removed, Picture::Tri3r, true}));
         EXPECT_EQ(h.counters().removes, 1);
-        EXPECT_EQ(h.sound.played, std::vector<int>{1});
+        EXPECT_EQ(h.sound.played, std::vector<Clip>{Clip::SingleRemoval});
         EXPECT_TRUE(h.enabled(TimerId::ClearSq));
-        h.game.sq_MouseUp(kSquare, button, shift, 100); // a special release does nothing at all
+        h.game.release(kSquare, Button::Special, half); // a special release does nothing at all
         EXPECT_FALSE(h.enabled(TimerId::WaitAfterClick));
     }
 }
@@ -125,21 +148,23 @@ TEST(SingleRemoval, ASpecialPressOnAPlainSquareSpendsAnEraser) {
 TEST(SingleRemoval, WithoutErasersNothingHappensButAPlainReleaseStillRestartsThePause) {
     GameHarness h;
     const Board before = h.board();
-    h.counters().comboCount = 2;
-    h.counters().comboCountVisible = h.counters().comboTextVisible = true;
-    h.game.sq_MouseDown(kSquare, kRightButton, 0, 100);
+    h.edit([&](Position& p) {
+        p.counters.comboCount = 2;
+        p.counters.comboShown = true;
+    });
+    h.game.press(kSquare, Button::Special, Half::Upper);
     h.click(kSquare);
     EXPECT_EQ(h.board(), before);
     EXPECT_EQ(h.counters().removes, 0);
     EXPECT_TRUE(h.sound.played.empty());
     EXPECT_EQ(h.counters().comboCount, 0);
-    EXPECT_FALSE(h.counters().comboCountVisible);
+    EXPECT_FALSE(h.counters().comboShown);
     EXPECT_TRUE(h.enabled(TimerId::WaitAfterClick));
 }
 
 TEST(SingleRemoval, APlainClickOnAPlainSquareSpendsTheLastEraserAndRestartsThePause) {
     GameHarness h;
-    h.counters().removes = 1;
+    h.edit([&](Position& p) { p.counters.removes = 1; });
     h.click(kSquare);
     EXPECT_EQ(h.board().kind(kSquare), Kind::Removed);
     EXPECT_EQ(h.counters().removes, 0);
@@ -150,88 +175,95 @@ TEST(SingleRemoval, APlainClickOnAPlainSquareSpendsTheLastEraserAndRestartsThePa
 TEST(PressRelease, WildcardsAndGapsNeverChangeButAPlainReleaseStillDoesItsHousekeeping) {
     for (std::string_view kind : {"1234", "."}) {
         GameHarness h;
-        h.board().setKindAndPicture(kSquare, kindOf(kind));
-        h.counters().removes = 3;
-        h.counters().comboCount = 4;
-        h.counters().comboCountVisible = h.counters().comboTextVisible = true;
+        h.edit([&](Position& p) {
+            p.board.setKindAndPicture(kSquare, kindOf(kind));
+            p.counters.removes = 3;
+            p.counters.comboCount = 4;
+            p.counters.comboShown = true;
+        });
         h.clock.setEnabled(TimerId::HideCombo, true);
         const Board before = h.board();
         h.rightClick(kSquare);
-        h.game.sq_MouseDown(kSquare, kLeftButton, kShiftKey, 100);
+        h.game.press(kSquare, Button::Special, Half::Upper);
         h.click(kSquare);
         EXPECT_EQ(h.board(), before) << kind;
         EXPECT_EQ(h.counters().removes, 3);
         EXPECT_EQ(h.counters().comboCount, 0);
-        EXPECT_FALSE(h.counters().comboTextVisible);
+        EXPECT_FALSE(h.counters().comboShown);
         EXPECT_FALSE(h.enabled(TimerId::HideCombo));
         EXPECT_TRUE(h.enabled(TimerId::WaitAfterClick));
     }
 }
 
 TEST(PressRelease, ASpecialReleaseDoesNothingEvenAfterAPlainPress) {
-    for (const auto& [button, shift] : std::vector<std::pair<int, int>>{
-             {kRightButton, 0}, {kLeftButton, kShiftKey}, {kLeftButton, kCtrlKey}, {kLeftButton, kAltKey}}) {
+    for (Half half : {Half::Upper, Half::Lower}) {
         GameHarness h;
-        h.counters().newGame = true;
-        h.board().setKindAndPicture(kSquare, Kind::K2up);
-        h.game.sq_MouseDown(kSquare, kLeftButton, 0, 100);
-        h.game.sq_MouseUp(kSquare, button, shift, 100);
+        h.edit([&](Position& p) {
+            p.counters.freshBoard = true;
+            p.board.setKindAndPicture(kSquare, Kind::K2up);
+        });
+        h.game.press(kSquare, Button::Plain, Half::Upper);
+        h.game.release(kSquare, Button::Special, half);
         EXPECT_EQ(h.board().kind(kSquare), Kind::K2up);
-        EXPECT_TRUE(h.counters().newGame);
+        EXPECT_TRUE(h.counters().freshBoard);
         EXPECT_FALSE(h.enabled(TimerId::WaitAfterClick));
     }
 }
 
-TEST(PressRelease, TheMiddleButtonIsAPlainClickWhateverKeysAreHeld) {
+TEST(PressRelease, APlainPressOnAPlainSquareNeverSpendsAnEraser) {
     GameHarness h;
-    h.board().setKindAndPicture(kSquare, Kind::K2updown);
-    h.counters().removes = 3;
-    h.game.sq_MouseDown(kSquare, kMiddleButton, kShiftKey, 800);
-    EXPECT_EQ(h.counters().pressHeight, 800.0f);
-    h.game.sq_MouseUp(kSquare, kMiddleButton, kShiftKey | kCtrlKey, 100);
+    h.edit([&](Position& p) {
+        p.board.setKindAndPicture(kSquare, Kind::K2updown);
+        p.counters.removes = 3;
+    });
+    h.game.press(kSquare, Button::Plain, Half::Lower);
+    EXPECT_EQ(h.counters().pressedHalf, Half::Lower);
+    h.game.release(kSquare, Button::Plain, Half::Upper);
     EXPECT_EQ(h.board().kind(kSquare), Kind::K1down);
     EXPECT_EQ(h.counters().score, 1);
-    h.board().setKindAndPicture(15, Kind::K4);
-    h.game.sq_MouseDown(15, kMiddleButton, kAltKey, 0);
-    EXPECT_EQ(h.board().kind(15), Kind::K4); // not a single removal: the middle press is plain
+    h.edit([&](Position& p) { p.board.setKindAndPicture(15, Kind::K4); });
+    h.game.press(15, Button::Plain, Half::Upper);
+    EXPECT_EQ(h.board().kind(15), Kind::K4); // not a single removal: the press is plain
     EXPECT_EQ(h.counters().removes, 3);
 }
 
-TEST(PressRelease, ASpecialPressKeepsTheEarlierPressHeightForALaterPlainRelease) {
+TEST(PressRelease, ASpecialPressKeepsTheEarlierPressHalfForALaterPlainRelease) {
     GameHarness h;
     h.lay(quietBoardWith({{kSquare, "2updown"}}));
-    h.game.sq_MouseDown(3, kLeftButton, 0, 700); // a plain press elsewhere: lower half
-    h.game.sq_MouseDown(kSquare, kLeftButton, kShiftKey, 10); // special: searches, finds nothing
+    h.game.press(3, Button::Plain, Half::Lower); // a plain press elsewhere: lower half
+    h.game.press(kSquare, Button::Special, Half::Upper); // special: searches, finds nothing
     EXPECT_EQ(h.board().kind(kSquare), Kind::K2updown);
-    EXPECT_EQ(h.counters().pressHeight, 700.0f);
-    h.game.sq_MouseUp(kSquare, kLeftButton, 0, 10); // the Shift key let go before the button
+    EXPECT_EQ(h.counters().pressedHalf, Half::Lower);
+    h.game.release(kSquare, Button::Plain, Half::Upper); // the Shift key let go before the button
     EXPECT_EQ(h.board().kind(kSquare), Kind::K1down);
 }
 
-TEST(PressRelease, WithNoPressHeightYetAPlainReleaseOverATwoWaySquareUsesItsOwnHeight) {
-    for (const auto& [releaseY, expected] : std::vector<std::pair<float, Kind>>{{100, Kind::K3up}, {800, Kind::K1down}}) {
+TEST(PressRelease, WithNoPlainPressYetAPlainReleaseOverATwoWaySquareUsesItsOwnHalf) {
+    for (const auto& [releaseHalf, expected] : std::vector<std::pair<Half, Kind>>{{Half::Upper, Kind::K3up}, {Half::Lower, Kind::K1down}}) {
         GameHarness h; // freshly loaded: no plain press so far
-        ASSERT_FALSE(h.counters().pressHeight.has_value());
+        ASSERT_FALSE(h.counters().pressedHalf.has_value());
         h.lay(quietBoardWith({{kSquare, "2updown"}}));
-        h.game.sq_MouseDown(kSquare, kLeftButton, kCtrlKey, 450);
+        h.game.press(kSquare, Button::Special, Half::Lower);
         EXPECT_EQ(h.board().kind(kSquare), Kind::K2updown);
-        h.game.sq_MouseUp(kSquare, kLeftButton, 0, releaseY);
-        EXPECT_EQ(h.board().kind(kSquare), expected) << releaseY;
+        h.game.release(kSquare, Button::Plain, releaseHalf);
+        EXPECT_EQ(h.board().kind(kSquare), expected);
         EXPECT_EQ(h.counters().score, 1);
     }
 }
 
 TEST(PressRelease, TheFirstPlainReleaseOfAGameEndsTheSettlingEvenWithoutAChange) {
     GameHarness h;
-    h.counters().newGame = true;
-    h.counters().reactionCount = 7;
-    h.board().setKindAndPicture(kSquare, Kind::Wildcard);
+    h.edit([&](Position& p) {
+        p.counters.freshBoard = true;
+        p.counters.reactionCount = 7;
+        p.board.setKindAndPicture(kSquare, Kind::Wildcard);
+    });
     h.rightClick(kSquare);
-    EXPECT_TRUE(h.counters().newGame); // a special press does not end it
+    EXPECT_TRUE(h.counters().freshBoard); // a special press does not end it
     h.click(kSquare);
-    EXPECT_FALSE(h.counters().newGame);
+    EXPECT_FALSE(h.counters().freshBoard);
     EXPECT_EQ(h.counters().reactionCount, 0);
-    h.counters().reactionCount = 3;
+    h.edit([&](Position& p) { p.counters.reactionCount = 3; });
     h.click(kSquare);
     EXPECT_EQ(h.counters().reactionCount, 3); // only the first release of the game resets it
 }
@@ -239,8 +271,8 @@ TEST(PressRelease, TheFirstPlainReleaseOfAGameEndsTheSettlingEvenWithoutAChange)
 TEST(PressRelease, AColourSearchDoesNotResetTheComboCount) {
     GameHarness h;
     laySearchBoard(h, "1up", '2');
-    h.counters().comboCount = 2;
-    h.game.sq_MouseDown(kSquare, kRightButton, 0, 100);
+    h.edit([&](Position& p) { p.counters.comboCount = 2; });
+    h.game.press(kSquare, Button::Special, Half::Upper);
     EXPECT_EQ(h.counters().comboCount, 3);
 }
 

@@ -19,7 +19,7 @@ TEST(ReactionPause, APlainReleaseThatSetsOffNothingIsFollowedByExactlyOneScanASe
     EXPECT_FALSE(h.clock.anyChainTimerEnabled());
     h.clock.advanceBy(10000);
     EXPECT_EQ(h.ticks.size(), 1u);
-    EXPECT_FALSE(h.counters().comboTextVisible);
+    EXPECT_FALSE(h.counters().comboShown);
 }
 
 TEST(ReactionPause, ThreeClicksHalfASecondApartAreScannedOnceASecondAfterTheLast) {
@@ -51,8 +51,10 @@ TEST(ReactionPause, ThePausesAfterAFillAndAfterARefillBehaveAlike) {
             GameHarness init, refill;
             for (GameHarness* h : {&init, &refill}) {
                 h->lay(layout);
-                h->counters().comboCount = 2;
-                h->counters().newGame = newGame;
+                h->edit([&](Position& p) {
+                    p.counters.comboCount = 2;
+                    p.counters.freshBoard = newGame;
+                });
             }
             init.clock.setEnabled(TimerId::WaitAfterInit, true);
             refill.clock.setEnabled(TimerId::WaitAfterReactions, true);
@@ -60,7 +62,7 @@ TEST(ReactionPause, ThePausesAfterAFillAndAfterARefillBehaveAlike) {
             refill.clock.advanceBy(200);
             EXPECT_EQ(init.board(), refill.board());
             EXPECT_EQ(init.counters().comboCount, refill.counters().comboCount);
-            EXPECT_EQ(init.counters().comboTextVisible, refill.counters().comboTextVisible);
+            EXPECT_EQ(init.counters().comboShown, refill.counters().comboShown);
             EXPECT_EQ(init.counters().score, refill.counters().score);
             for (TimerId t : kAllTimers) {
                 if (t != TimerId::WaitAfterInit && t != TimerId::WaitAfterReactions) {
@@ -74,19 +76,20 @@ TEST(ReactionPause, ThePausesAfterAFillAndAfterARefillBehaveAlike) {
 TEST(SettleCheck, ShowsTheBannerForTwoOrMoreRunsInPlayOnly) {
     struct Case {
         int combo;
-        bool newGame;
+        bool freshBoard;
         bool shown;
     };
     for (const Case& c : {Case{2, false, true}, Case{1, false, false}, Case{0, false, false}, Case{5, true, false}}) {
         GameHarness h;
         h.lay(quietBoard("014", true));
-        h.counters().comboCount = c.combo;
-        h.counters().newGame = c.newGame;
-        h.counters().comboCountVisible = h.counters().comboTextVisible = !c.shown; // the check sets both
+        h.edit([&](Position& p) {
+            p.counters.comboCount = c.combo;
+            p.counters.freshBoard = c.freshBoard;
+            p.counters.comboShown = !c.shown; // the check sets it either way
+        });
         h.clock.setEnabled(TimerId::WaitAfterReactions, true);
         h.clock.advanceBy(200);
-        EXPECT_EQ(h.counters().comboCountVisible, c.shown) << c.combo << c.newGame;
-        EXPECT_EQ(h.counters().comboTextVisible, c.shown);
+        EXPECT_EQ(h.counters().comboShown, c.shown) << c.combo << c.freshBoard;
         EXPECT_EQ(h.enabled(TimerId::HideCombo), c.shown);
         EXPECT_EQ(h.counters().comboCount, c.combo); // the check never changes the count
     }
@@ -95,14 +98,13 @@ TEST(SettleCheck, ShowsTheBannerForTwoOrMoreRunsInPlayOnly) {
 TEST(ComboBanner, APlainReleaseHidesTheBannerAtOnceAndNoLateTickFollows) {
     GameHarness h;
     h.lay(quietBoard("014", true));
-    h.counters().comboCount = 3;
+    h.edit([&](Position& p) { p.counters.comboCount = 3; });
     h.clock.setEnabled(TimerId::WaitAfterReactions, true);
     h.clock.advanceBy(200);
-    ASSERT_TRUE(h.counters().comboTextVisible);
+    ASSERT_TRUE(h.counters().comboShown);
     h.clock.advanceBy(1000);
     h.click(5);
-    EXPECT_FALSE(h.counters().comboTextVisible);
-    EXPECT_FALSE(h.counters().comboCountVisible);
+    EXPECT_FALSE(h.counters().comboShown);
     EXPECT_EQ(h.counters().comboCount, 0);
     EXPECT_FALSE(h.enabled(TimerId::HideCombo));
     h.clock.advanceBy(5000);
@@ -112,18 +114,17 @@ TEST(ComboBanner, APlainReleaseHidesTheBannerAtOnceAndNoLateTickFollows) {
 TEST(ComboBanner, NewGameZeroesTheCountButLeavesTheBannerUntilTheNewBoardSettles) {
     GameHarness h;
     h.lay(quietBoard("014", true));
-    h.counters().comboCount = 3;
+    h.edit([&](Position& p) { p.counters.comboCount = 3; });
     h.clock.setEnabled(TimerId::WaitAfterReactions, true);
     h.clock.advanceBy(200);
-    ASSERT_TRUE(h.counters().comboTextVisible);
+    ASSERT_TRUE(h.counters().comboShown);
     h.scriptBoard(quietBoard("024", true));
-    h.game.Command1_Click();
+    h.game.newGame();
     EXPECT_EQ(h.counters().comboCount, 0);
-    EXPECT_TRUE(h.counters().comboTextVisible);
+    EXPECT_TRUE(h.counters().comboShown);
     EXPECT_TRUE(h.enabled(TimerId::HideCombo));
     h.clock.advanceBy(1000); // the new board settles before the banner's own timer fires
-    EXPECT_FALSE(h.counters().comboTextVisible);
-    EXPECT_FALSE(h.counters().comboCountVisible);
+    EXPECT_FALSE(h.counters().comboShown);
     EXPECT_EQ(h.text(), boardText(quietBoard("024", true)));
 }
 

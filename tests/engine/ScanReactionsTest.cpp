@@ -19,11 +19,13 @@ std::string withRow(int r, std::initializer_list<std::string_view> kinds, std::s
 TEST(ScanReactions, AWildcardCompletesARunOfItsNeighboursColour) {
     GameHarness h;
     h.lay(withRow(0, {"3", "3up", "1234", "2", "1", "0"}, "014"));
-    h.counters().score = 100;
-    h.counters().reactionCount = 5;
-    h.counters().comboCount = 0;
+    h.edit([&](Position& p) {
+        p.counters.score = 100;
+        p.counters.reactionCount = 5;
+        p.counters.comboCount = 0;
+    });
     const Board before = h.board();
-    EXPECT_EQ(h.game.ScanReactions(), 1);
+    EXPECT_EQ(h.scan(), 1);
     for (int i : {0, 1, 2}) {
         EXPECT_EQ(h.board().kind(i), Kind::Removed) << i;
         EXPECT_EQ(h.board()[i].picture, Picture::Tri3r) << i;
@@ -34,28 +36,30 @@ TEST(ScanReactions, AWildcardCompletesARunOfItsNeighboursColour) {
     EXPECT_EQ(h.counters().comboCount, 1);
     EXPECT_EQ(h.counters().score, 110);
     EXPECT_EQ(h.counters().reactionsLeft, 14);
-    EXPECT_EQ(h.sound.played, std::vector<int>{0});
+    EXPECT_EQ(h.sound.played, std::vector<Clip>{Clip::Reaction});
     EXPECT_TRUE(h.enabled(TimerId::ClearSq));
 }
 
 TEST(ScanReactions, FourInALineAreTwoRunsAndFiveAreThree) {
     GameHarness h;
     h.lay(withRow(2, {"2", "2", "2down", "2up"}, "014"));
-    EXPECT_EQ(h.game.ScanReactions(), 2);
+    EXPECT_EQ(h.scan(), 2);
     EXPECT_EQ(h.counters().score, 20);
     GameHarness five;
     five.lay(withRow(2, {"2", "2", "2down", "2up", "2updown"}, "014"));
-    EXPECT_EQ(five.game.ScanReactions(), 3);
+    EXPECT_EQ(five.scan(), 3);
 }
 
 TEST(ScanReactions, ARowOfSixSweepsItsColourFromTheWholeBoardAndEarnsAnEraser) {
     GameHarness h;
     h.lay(withRow(1, {"4", "4", "4", "4", "4", "4"}, "012"));
-    h.board().setKindAndPicture(20, Kind::K4down);
-    h.board().setKindAndPicture(33, Kind::K4);
-    h.board().setKindAndPicture(26, Kind::Wildcard);
+    h.edit([&](Position& p) {
+        p.board.setKindAndPicture(20, Kind::K4down);
+        p.board.setKindAndPicture(33, Kind::K4);
+        p.board.setKindAndPicture(26, Kind::Wildcard);
+    });
     const Board before = h.board();
-    EXPECT_EQ(h.game.ScanReactions(), 4);
+    EXPECT_EQ(h.scan(), 4);
     EXPECT_EQ(h.counters().removes, 1);
     EXPECT_EQ(h.counters().score, 40);
     EXPECT_EQ(h.counters().reactionCount, 4);
@@ -71,7 +75,7 @@ TEST(ScanReactions, ARowOfSixSweepsItsColourFromTheWholeBoardAndEarnsAnEraser) {
 TEST(ScanReactions, AWildcardTakenByTheLeftRunNoLongerServesTheRunToItsRight) {
     GameHarness h;
     h.lay(withRow(4, {"1", "1", "1234", "2", "2", "0"}, "034"));
-    EXPECT_EQ(h.game.ScanReactions(), 1);
+    EXPECT_EQ(h.scan(), 1);
     for (int c = 0; c < 6; ++c) EXPECT_EQ(h.board().kind(indexOf(4, c)) == Kind::Removed, c < 3) << c;
 }
 
@@ -79,7 +83,7 @@ TEST(ScanReactions, RowsAreTestedBeforeColumnsSoACornerWildcardGoesToTheRow) {
     GameHarness h;
     // Row 0: 2 2 W; column 2 below the wildcard: 3 3. Only the row reacts.
     h.lay(quietBoardWith({{0, "2"}, {1, "2"}, {2, "1234"}, {8, "3"}, {14, "3"}}, "014"));
-    EXPECT_EQ(h.game.ScanReactions(), 1);
+    EXPECT_EQ(h.scan(), 1);
     EXPECT_EQ(h.board().kind(2), Kind::Removed);
     EXPECT_EQ(h.board().kind(8), Kind::K3);
     EXPECT_EQ(h.board()[2].picture, Picture::Tri2r);
@@ -89,17 +93,17 @@ TEST(ScanReactions, ThreeWildcardsAreARunAndAMixedColumnOfArrowsToo) {
     GameHarness h;
     // A gap closes the row, so the wildcards cannot also run on with a neighbour.
     h.lay(quietBoardWith({{0, "1234"}, {1, "1234"}, {2, "1234"}, {3, "."}}, "023"));
-    EXPECT_EQ(h.game.ScanReactions(), 1);
+    EXPECT_EQ(h.scan(), 1);
     EXPECT_EQ(h.board()[1].picture, Picture::Sq1234);
     GameHarness arrows;
     arrows.lay(quietBoardWith({{5, "1up"}, {11, "1"}, {17, "1down"}}, "023"));
-    EXPECT_EQ(arrows.game.ScanReactions(), 1);
+    EXPECT_EQ(arrows.scan(), 1);
 }
 
 TEST(ScanReactions, ACrossOfFiveIsTwoRunsSharingTheCentre) {
     GameHarness h;
     h.lay(quietBoardWith({{13, "4"}, {14, "4"}, {15, "4"}, {8, "4down"}, {20, "4"}}, "012"));
-    EXPECT_EQ(h.game.ScanReactions(), 2);
+    EXPECT_EQ(h.scan(), 2);
     EXPECT_EQ(h.counters().reactionCount, 2);
 }
 
@@ -108,7 +112,7 @@ TEST(ScanReactions, AColumnOfTwoColoursSweepsTheColourOfItsLowestSquare) {
     h.lay(quietBoardWith({{3, "1"}, {9, "1up"}, {15, "1"}, {21, "3"}, {27, "3down"}, {33, "3"},
                           {0, "3updown"}, {30, "3"}, {35, "1down"}, {11, "1234"}},
                          "024"));
-    EXPECT_EQ(h.game.ScanReactions(), 2);
+    EXPECT_EQ(h.scan(), 2);
     EXPECT_EQ(h.counters().removes, 1);
     EXPECT_EQ(h.board().kind(0), Kind::Removed);
     EXPECT_EQ(h.board().kind(30), Kind::Removed);
@@ -119,9 +123,11 @@ TEST(ScanReactions, AColumnOfTwoColoursSweepsTheColourOfItsLowestSquare) {
 TEST(ScanReactions, ALineOfColourOneSweepsTheWildcardsToo) {
     GameHarness h;
     h.lay(withRow(5, {"1", "1up", "1", "1down", "1", "1updown"}, "023"));
-    h.board().setKindAndPicture(3, Kind::Wildcard);
-    h.board().setKindAndPicture(16, Kind::Wildcard);
-    EXPECT_EQ(h.game.ScanReactions(), 4);
+    h.edit([&](Position& p) {
+        p.board.setKindAndPicture(3, Kind::Wildcard);
+        p.board.setKindAndPicture(16, Kind::Wildcard);
+    });
+    EXPECT_EQ(h.scan(), 4);
     EXPECT_EQ(h.board().kind(3), Kind::Removed);
     EXPECT_EQ(h.board().kind(16), Kind::Removed);
     EXPECT_EQ(h.board()[3].picture, Picture::Sq1234); // a swept wildcard keeps its own picture
@@ -131,7 +137,7 @@ TEST(ScanReactions, ALineOfSixWildcardsSweepsNothingButEarnsAnEraser) {
     GameHarness h;
     h.lay(withRow(3, {"1234", "1234", "1234", "1234", "1234", "1234"}, "012", false));
     const Board before = h.board();
-    EXPECT_EQ(h.game.ScanReactions(), 4);
+    EXPECT_EQ(h.scan(), 4);
     EXPECT_EQ(h.counters().removes, 1);
     for (int i = 0; i < kSquareCount; ++i)
         EXPECT_EQ(h.board().kind(i), rowOf(i) == 3 ? Kind::Removed : before.kind(i)) << i;
@@ -141,8 +147,8 @@ TEST(ScanReactions, TheEraserCountStopsAtThree) {
     for (const auto& [start, expected] : std::vector<std::pair<int, int>>{{0, 1}, {2, 3}, {3, 3}}) {
         GameHarness h;
         h.lay(withRow(0, {"2", "2", "2", "2", "2", "2"}, "014"));
-        h.counters().removes = start;
-        h.game.ScanReactions();
+        h.edit([&](Position& p) { p.counters.removes = start; });
+        h.scan();
         EXPECT_EQ(h.counters().removes, expected) << start;
     }
 }
@@ -150,14 +156,14 @@ TEST(ScanReactions, TheEraserCountStopsAtThree) {
 TEST(ScanReactions, ALineIsPaidOnceEvenWhileItsGapsWaitForTheClearing) {
     GameHarness h;
     h.lay(withRow(1, {"4", "4", "4", "4", "4", "4"}, "012"));
-    h.counters().newGame = false;
-    ASSERT_EQ(h.game.ScanReactions(), 4);
+    h.edit([&](Position& p) { p.counters.freshBoard = false; });
+    ASSERT_EQ(h.scan(), 4);
     ASSERT_EQ(h.counters().removes, 1);
     // Before the clearing tick the six gaps are still marked: later scans, such as the tries of
     // a colour search or a click's scan, must not pay for the same line again.
-    EXPECT_EQ(h.game.ScanReactions(), 0);
-    h.game.sq_MouseDown(0, kRightButton, 0, 100);
-    h.game.sq_MouseUp(0, kRightButton, 0, 100);
+    EXPECT_EQ(h.scan(), 0);
+    h.game.press(0, Button::Special, Half::Upper);
+    h.game.release(0, Button::Special, Half::Upper);
     EXPECT_EQ(h.counters().removes, 1);
     h.clock.runUntilAtRest();
     EXPECT_EQ(h.counters().removes, 1);
@@ -168,13 +174,13 @@ TEST(ScanReactions, SweptSquaresCompleteRowsFurtherDownButRowsAboveAreNotLookedA
     below.lay(quietBoardWith({{0, "4"}, {1, "4"}, {2, "4"}, {3, "4"}, {4, "4"}, {5, "4"}, {18, "4"},
                               {19, "4down"}, {20, "2"}, {21, "2"}, {22, "2"}, {23, "4"}},
                              "013"));
-    EXPECT_EQ(below.game.ScanReactions(), 5);
+    EXPECT_EQ(below.scan(), 5);
     EXPECT_EQ(below.counters().removes, 2);
     GameHarness above; // the sweep of row 3 completes row 0, which is not looked at again
     above.lay(quietBoardWith({{0, "4"}, {1, "4"}, {2, "2"}, {3, "2"}, {4, "2"}, {5, "4"}, {18, "4"},
                               {19, "4down"}, {20, "4"}, {21, "4"}, {22, "4"}, {23, "4"}},
                              "013"));
-    EXPECT_EQ(above.game.ScanReactions(), 5);
+    EXPECT_EQ(above.scan(), 5);
     EXPECT_EQ(above.counters().removes, 1);
     for (int i : {0, 1, 5}) EXPECT_EQ(above.board().kind(i), Kind::Removed) << i;
 }
@@ -182,12 +188,14 @@ TEST(ScanReactions, SweptSquaresCompleteRowsFurtherDownButRowsAboveAreNotLookedA
 TEST(ScanReactions, WhileANewBoardSettlesRunsCountButDoNotScore) {
     GameHarness h;
     h.lay(quietBoardWith({{6, "3"}, {7, "3"}, {8, "3"}, {9, "3"}}, "014", true));
-    h.counters().newGame = true;
-    h.counters().score = 7;
-    h.counters().reactionsLeft = 20;
-    h.counters().reactionCount = 4;
-    h.counters().comboCount = 1;
-    EXPECT_EQ(h.game.ScanReactions(), 2);
+    h.edit([&](Position& p) {
+        p.counters.freshBoard = true;
+        p.counters.score = 7;
+        p.counters.reactionsLeft = 20;
+        p.counters.reactionCount = 4;
+        p.counters.comboCount = 1;
+    });
+    EXPECT_EQ(h.scan(), 2);
     EXPECT_EQ(h.counters().reactionCount, 6);
     EXPECT_EQ(h.counters().comboCount, 3);
     EXPECT_EQ(h.counters().score, 7);
@@ -197,46 +205,46 @@ TEST(ScanReactions, WhileANewBoardSettlesRunsCountButDoNotScore) {
 TEST(ScanReactions, ReactionsLeftCanFallBelowZeroUntilTheLevelUp) {
     GameHarness h;
     h.lay(quietBoardWith({{6, "3"}, {7, "3"}, {8, "3"}, {9, "3"}}, "014", true));
-    h.counters().reactionCount = 19;
-    h.game.ScanReactions();
+    h.edit([&](Position& p) { p.counters.reactionCount = 19; });
+    h.scan();
     EXPECT_EQ(h.counters().reactionCount, 21);
     EXPECT_EQ(captionsOf(h.counters()).reactionsLeft, "-1");
 }
 
 TEST(ScanReactions, GameOverNeedsABoardWithoutArrowsOrGaps) {
     GameHarness plain; // the harness board: plain squares only
-    plain.board().setKindAndPicture(10, Kind::Wildcard);
-    EXPECT_EQ(plain.game.ScanReactions(), 0);
-    EXPECT_TRUE(plain.counters().gameOverVisible);
+    plain.edit([&](Position& p) { p.board.setKindAndPicture(10, Kind::Wildcard); });
+    EXPECT_EQ(plain.scan(), 0);
+    EXPECT_TRUE(plain.counters().gameOver);
     for (std::string_view changeable : {"3updown", "0up", "4down", "."}) {
         GameHarness h;
         h.lay(quietBoardWith({{17, changeable}}));
-        h.counters().removes = 3; // erasers left do not keep a game going, but arrows and gaps do
-        EXPECT_EQ(h.game.ScanReactions(), 0);
-        EXPECT_FALSE(h.counters().gameOverVisible) << changeable;
+        h.edit([&](Position& p) { p.counters.removes = 3; }); // erasers left do not keep a game going, but arrows and gaps do
+        EXPECT_EQ(h.scan(), 0);
+        EXPECT_FALSE(h.counters().gameOver) << changeable;
     }
 }
 
 TEST(ScanReactions, AScanThatFindsRunsDoesNotCheckForGameOver) {
     GameHarness h;
     h.lay(withRow(0, {"2", "2", "2"}, "014", false));
-    h.counters().score = 500;
-    EXPECT_EQ(h.game.ScanReactions(), 1);
-    EXPECT_FALSE(h.counters().gameOverVisible);
+    h.edit([&](Position& p) { p.counters.score = 500; });
+    EXPECT_EQ(h.scan(), 1);
+    EXPECT_FALSE(h.counters().gameOver);
     EXPECT_EQ(h.counters().highScore, 0);
 }
 
 TEST(ScanReactions, TheGameOverBannerShowsDuringAColourSearchOnTheLastArrowAndStays) {
     GameHarness h; // "1updown" tries 2up, 0, 3up, 4: the plain "0" ends the game, "4" reacts
     h.lay(quietBoardWith({{14, "1updown"}, {12, "4"}, {13, "4"}}, "012"));
-    h.game.sq_MouseDown(14, kRightButton, 0, 0);
-    EXPECT_TRUE(h.counters().gameOverVisible);
+    h.game.press(14, Button::Special, Half::Upper);
+    EXPECT_TRUE(h.counters().gameOver);
     EXPECT_EQ(h.board().kind(14), Kind::Removed);
     GameHarness none; // no try reacts: the square gets its arrow back, the banner stays
     none.lay(quietBoardWith({{14, "3up"}}, "012"));
-    none.game.sq_MouseDown(14, kRightButton, 0, 0);
+    none.game.press(14, Button::Special, Half::Upper);
     EXPECT_EQ(none.board().kind(14), Kind::K3up);
-    EXPECT_TRUE(none.counters().gameOverVisible);
+    EXPECT_TRUE(none.counters().gameOver);
 }
 
 } // namespace

@@ -14,9 +14,12 @@ using namespace quadrelle::sim;
 namespace {
 
 struct BadArguments {
+    std::string name;
     std::vector<std::string> words;
     std::string messagePart;
 };
+
+void PrintTo(const BadArguments& bad, std::ostream* os) { *os << bad.name; }
 
 class ArgumentsRejects : public testing::TestWithParam<BadArguments> {};
 
@@ -35,15 +38,17 @@ TEST_P(ArgumentsRejects, withAMessageNamingTheProblem) {
 
 INSTANTIATE_TEST_SUITE_P(
     BadCommandLines, ArgumentsRejects,
-    testing::Values(BadArguments{{"--level", "1", "--fills", "2"}, "missing option '--seed'"},
-                    BadArguments{{"--level", "x", "--fills", "2", "--seed", "1"}, "'--level' must be a whole number"},
-                    BadArguments{{"--level", "10", "--fills", "2", "--seed", "1"}, "from 1 to 9"},
-                    BadArguments{{"--level", "1", "--fills", "2", "--seed", "-1"}, "'--seed'"},
-                    BadArguments{{"--level", "1", "--fills", "2.5", "--seed", "1"}, "'2.5'"},
-                    BadArguments{{"--level", "1", "--colour", "2"}, "unknown option '--colour'"},
-                    BadArguments{{"--level"}, "needs a value"},
-                    BadArguments{{"level", "1"}, "unexpected argument 'level'"},
-                    BadArguments{{"--level", "1", "--level", "2"}, "given twice"}));
+    testing::Values(BadArguments{"missingSeed", {"--level", "1", "--fills", "2"}, "missing option '--seed'"},
+                    BadArguments{"levelNotANumber", {"--level", "x", "--fills", "2", "--seed", "1"},
+                                 "'--level' must be a whole number"},
+                    BadArguments{"levelOutOfRange", {"--level", "10", "--fills", "2", "--seed", "1"}, "from 1 to 9"},
+                    BadArguments{"negativeSeed", {"--level", "1", "--fills", "2", "--seed", "-1"}, "'--seed'"},
+                    BadArguments{"fractionalFills", {"--level", "1", "--fills", "2.5", "--seed", "1"}, "'2.5'"},
+                    BadArguments{"unknownOption", {"--level", "1", "--colour", "2"}, "unknown option '--colour'"},
+                    BadArguments{"optionWithoutValue", {"--level"}, "needs a value"},
+                    BadArguments{"wordWithoutDashes", {"level", "1"}, "unexpected argument 'level'"},
+                    BadArguments{"optionTwice", {"--level", "1", "--level", "2"}, "given twice"}),
+    [](const testing::TestParamInfo<BadArguments>& info) { return info.param.name; });
 
 TEST(ArgumentsAccept, anOptionalOptionFallsBackWhenAbsent) {
     const Arguments args({"--games", "3"}, {"games", "start-level"});

@@ -1,0 +1,35 @@
+// The best-scores table as a small window: rank, score, level, date and game number, one row
+// per game. Shown after a game over that entered the table, the new row is highlighted.
+#pragma once
+
+#include <QDialog>
+
+#include <optional>
+
+#include "BestScores.h"
+
+class QTableWidget;
+
+namespace quadrelle::app {
+
+class BestScoresDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // newRank counts from 1, as BestScores::insert returns it.
+    explicit BestScoresDialog(const BestScores& scores, std::optional<int> newRank = std::nullopt,
+                              QWidget* parent = nullptr);
+
+    QTableWidget* table() const { return table_; }
+
+private:
+    void fillRows(const BestScores& scores);
+    void highlightRow(int row);
+
+    QTableWidget* table_;
+};
+
+// Opens the table as a window of its own that deletes itself when closed.
+BestScoresDialog* showBestScores(const BestScores& scores, std::optional<int> newRank, QWidget* parent);
+
+} // namespace quadrelle::app

@@ -1,0 +1,158 @@
+// The rules and keys of the help window.
+#include "HelpWindow.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "Shortcuts.h"
+
+namespace quadrelle::app {
+
+namespace {
+
+constexpr int kPicturesPerRow = 3;
+constexpr int kPictureSpacing = 4; // as between the squares of the board
+constexpr int kRuleSpacing = 12;
+
+QLabel* paragraph(const QString& html, QWidget* parent) {
+    auto* label = new QLabel(html, parent);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::RichText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLabel* plainText(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(tr("How to play"));
+    setModal(false);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(buildPage());
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(scroll);
+    layout->addWidget(buttons);
+    resize(680, 600);
+}
+
+QWidget* HelpWindow::buildPage() {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    grid->setColumnStretch(1, 1);
+    grid->setVerticalSpacing(4);
+    using enum Picture;
+    addRule(grid, {Sq0, Sq1, Sq2, Sq3, Sq4}, tr("Five colours"),
+            tr("Every square has one of five colours, and its colour also sets the size of its "
+               "outline: pink is a small dot, green, yellow and red grow larger, and blue fills "
+               "the whole square."));
+    addRule(grid, {Sq3, Sq3up, Sq3down}, tr("Three in a row"),
+            tr("Three squares of one colour side by side in a row or a column react, whatever their "
+               "arrows: they are removed, the other squares close up, and new squares fill the "
+               "gaps. Four in a line are two reactions. The new board may react again: a chain of "
+               "two or more reactions is a combo, shown at the top right."));
+    addRule(grid, {Sq1up, Sq2down}, tr("Colour step"),
+            tr("Click a square with an arrow to step its colour once along the arrow, for one "
+               "point: up to the next larger outline, down to the next smaller. The board reacts a "
+               "second after your last click, so quick clicks are all made first."));
+    addRule(grid, {Sq2updown}, tr("Two-way squares"),
+            tr("A square with both arrows steps up when you click its upper half and down when "
+               "you click its lower half. A step takes away the other arrow."));
+    addRule(grid, {Sq0up, Sq4down}, tr("Colour search"),
+            tr("Right-click an arrow square (or click it with Shift, Ctrl or Alt held) to try every "
+               "colour its arrow can reach, nearest first: the first that reacts is kept. When "
+               "none reacts, the square stays as it was."));
+    addRule(grid, {Sq1234}, tr("Wildcard"),
+            tr("The multi-coloured square counts as every colour in a run of three. It has no "
+               "arrow and cannot be erased. It appears from level 4 on."));
+    addRule(grid, {Sq2, Tri2r}, tr("Erasers"),
+            tr("A square without an arrow cannot change. Click it to spend an eraser: it breaks "
+               "up and is removed. A row or column whose six squares all react at once earns an "
+               "eraser (you hold at most 3) and sweeps every square of its colour off the "
+               "board."));
+    addRule(grid, {}, tr("Score, levels and the end"),
+            tr("Each reaction scores 10 points once you have made your first move. Every 20 "
+               "reactions raise the level (\"Left\" counts them down); higher levels bring more "
+               "squares without arrows. The game is over when nothing reacts and no square can "
+               "change any more. \"New Game\" starts again at the start level you choose below "
+               "it."));
+    addKeys(grid);
+    grid->setRowStretch(grid->rowCount(), 1);
+    return page;
+}
+
+void HelpWindow::addRule(QGridLayout* grid, std::initializer_list<Picture> pictures, const QString& title,
+                         const QString& text) {
+    const int row = grid->rowCount();
+    auto* strip = new QGridLayout;
+    strip->setSpacing(kPictureSpacing);
+    strip->setContentsMargins(0, kRuleSpacing, 0, 0);
+    int n = 0;
+    for (const Picture picture : pictures) {
+        auto* label = new QLabel;
+        label->setPixmap(pictures_[picture]);
+        label->setFixedSize(60, 60);
+        label->setObjectName(QStringLiteral("picture"));
+        strip->addWidget(label, n / kPicturesPerRow, n % kPicturesPerRow);
+        ++n;
+    }
+    grid->addLayout(strip, row, 0, Qt::AlignRight | Qt::AlignTop);
+    const QString html = QStringLiteral("<b>%1</b><br>%2").arg(title.toHtmlEscaped(), text.toHtmlEscaped());
+    QLabel* words = paragraph(html, grid->parentWidget());
+    words->setContentsMargins(0, kRuleSpacing, 0, 0);
+    grid->addWidget(words, row, 1);
+}
+
+void HelpWindow::addKeys(QGridLayout* grid) {
+    QWidget* page = grid->parentWidget();
+    QLabel* heading = paragraph(QStringLiteral("<b>%1</b>").arg(tr("Keys").toHtmlEscaped()), page);
+    heading->setContentsMargins(0, 2 * kRuleSpacing, 0, 0);
+    grid->addWidget(heading, grid->rowCount(), 0, 1, 2);
+    ShortcutScope scope = ShortcutScope::Window;
+    for (const Shortcut& shortcut : shortcuts()) {
+        if (shortcut.keys.empty()) continue;
+        if (shortcut.scope != scope) {
+            scope = shortcut.scope;
+            QLabel* boardHeading = plainText(tr("While the board has the focus (Tab reaches it after "
+                                                "the other controls):"),
+                                             page);
+            boardHeading->setContentsMargins(0, kRuleSpacing, 0, 0);
+            grid->addWidget(boardHeading, grid->rowCount(), 0, 1, 2);
+        }
+        const int row = grid->rowCount();
+        QLabel* keys = plainText(keysTextOf(shortcut), page);
+        keys->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        QFont bold = keys->font();
+        bold.setBold(true);
+        keys->setFont(bold);
+        grid->addWidget(keys, row, 0);
+        grid->addWidget(plainText(descriptionOf(shortcut), page), row, 1);
+    }
+}
+
+HelpWindow* showHelpWindow(QWidget* parent) {
+    auto* help = parent ? parent->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (!help) help = new HelpWindow(parent);
+    help->show();
+    help->raise();
+    help->activateWindow();
+    return help;
+}
+
+} // namespace quadrelle::app

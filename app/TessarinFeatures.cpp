@@ -1,0 +1,169 @@
+// What the window offers beyond its design, reached only by keys and the context menu, so the
+// designed window stays as it is for the mouse player: keyboard play on the board, hints,
+// colour symbols, the sound switch, game numbers, the best scores, help and About.
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QDate>
+#include <QMenu>
+#include <QScrollBar>
+
+#include "AboutBox.h"
+#include "AccessibleNames.h"
+#include "BestScoresDialog.h"
+#include "BoardOverlay.h"
+#include "ClearHiscorePrompt.h"
+#include "GameNumberPrompt.h"
+#include "HelpWindow.h"
+#include "Tessarin.h"
+#include "input/ColourChanges.h"
+#include "input/Hint.h"
+
+namespace quadrelle::app {
+
+void Tessarin::buildFeatures() {
+    board_ = new BoardOverlay([this](int square) { return accessibleNameOf(game_.board()[square]); }, this);
+    connect(board_, &BoardOverlay::keyMove, this, &Tessarin::playKeyMove);
+    // The board comes after the designed controls in the focus chain.
+    setTabOrder(controls_.startLevelSpinner, board_);
+    createActions();
+    actions_.at(ShortcutAction::Sound)->setChecked(options_.sound);
+    actions_.at(ShortcutAction::ColourSymbols)->setChecked(options_.colourSymbols);
+}
+
+void Tessarin::createActions() {
+    const std::pair<ShortcutAction, void (Tessarin::*)()> handlers[] = {
+        {ShortcutAction::NewGame, &Tessarin::startNewGame},
+        {ShortcutAction::PlayGameNumber, &Tessarin::playGameNumber},
+        {ShortcutAction::Sound, &Tessarin::applySoundSwitch},
+        {ShortcutAction::ColourSymbols, &Tessarin::applyColourSymbols},
+        {ShortcutAction::Hint, &Tessarin::requestHint},
+        {ShortcutAction::BestScores, &Tessarin::showBestScoresTable},
+        {ShortcutAction::HowToPlay, &Tessarin::showHelp},
+        {ShortcutAction::About, &Tessarin::showAboutBox},
+        {ShortcutAction::Quit, &Tessarin::requestQuit},
+        {ShortcutAction::ContextMenu, &Tessarin::showContextMenuAtFocus},
+    };
+    for (const auto& [which, handler] : handlers) {
+        QAction* action = createAction(shortcutFor(which), this);
+        connect(action, &QAction::triggered, this, handler);
+        addAction(action);
+        actions_[which] = action;
+    }
+}
+
+QMenu* Tessarin::buildContextMenu() {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("ContextMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* number = menu->addAction(tr("Game number %1").arg(game_.gameNumber().value));
+    number->setObjectName(QStringLiteral("actionGameNumber"));
+    number->setEnabled(false);
+    menu->addSeparator();
+    const auto add = [&](std::initializer_list<ShortcutAction> which) {
+        for (ShortcutAction action : which) menu->addAction(actions_.at(action));
+        menu->addSeparator();
+    };
+    using enum ShortcutAction;
+    add({NewGame, PlayGameNumber});
+    add({Hint, Sound, ColourSymbols});
+    add({BestScores, HowToPlay, About});
+    // The keys that are no entry of this menu, listed so that the menu names every key.
+    QMenu* otherKeys = menu->addMenu(tr("Other keys"));
+    otherKeys->setObjectName(QStringLiteral("OtherKeysMenu"));
+    for (const Shortcut& shortcut : shortcuts()) {
+        if (shortcut.scope != ShortcutScope::Board && shortcut.action != ContextMenu) continue;
+        QAction* entry = otherKeys->addAction(descriptionOf(shortcut) + QLatin1Char('\t') + keysTextOf(shortcut));
+        entry->setEnabled(false);
+    }
+    menu->addSeparator();
+    menu->addAction(actions_.at(Quit));
+    return menu;
+}
+
+void Tessarin::contextMenuEvent(QContextMenuEvent* event) {
+    buildContextMenu()->popup(event->globalPos());
+}
+
+void Tessarin::showContextMenuAtFocus() {
+    QWidget* anchor = focusWidget() ? focusWidget() : this;
+    QPoint place = anchor->rect().center();
+    if (anchor == board_) place = squareRect(board_->cursor()).center() - board_->geometry().topLeft();
+    buildContextMenu()->popup(anchor->mapToGlobal(place));
+}
+
+void Tessarin::playKeyMove(int square, KeyMove move) {
+    const Kind kind = game_.board().kind(square);
+    // The step keys only step along an arrow the square has; Space and Enter click as the mouse does.
+    if (move == KeyMove::StepUp && !canStep(kind, StepDirection::Up)) return;
+    if (move == KeyMove::StepDown && !canStep(kind, StepDirection::Down)) return;
+    const Button button = move == KeyMove::Search ? Button::Special : Button::Plain;
+    const Half half = move == KeyMove::StepDown ? Half::Lower : Half::Upper;
+    game_.press(square, button, half);
+    game_.release(square, button, half);
+    showState();
+}
+
+void Tessarin::requestHint() {
+    // A hint reads a board at rest; while a chain runs it waits for the board to settle.
+    hintPending_ = true;
+    showPendingHint();
+}
+
+void Tessarin::showPendingHint() {
+    if (!hintPending_ || !game_.atRest()) return;
+    hintPending_ = false;
+    if (const auto hint = findHint(game_.board()))
+        board_->showHint(hint->square);
+    else
+        board_->showNoHint();
+}
+
+void Tessarin::applyColourSymbols() {
+    options_.colourSymbols = actions_.at(ShortcutAction::ColourSymbols)->isChecked();
+    pictures_ = TemplatePictures(options_.colourSymbols);
+    saveOptions();
+    showState();
+}
+
+void Tessarin::applySoundSwitch() {
+    options_.sound = actions_.at(ShortcutAction::Sound)->isChecked();
+    sound_.setOn(options_.sound);
+    saveOptions();
+}
+
+void Tessarin::playGameNumber() {
+    if (const auto number = askForGameNumber(this, game_.gameNumber())) playGame(*number);
+}
+
+void Tessarin::showHelp() { showHelpWindow(this); }
+
+void Tessarin::showAboutBox() { showAbout(this, game_.gameNumber().value); }
+
+void Tessarin::showBestScoresTable() { showBestScores(bestScores_, std::nullopt, this); }
+
+void Tessarin::requestQuit() { close(); }
+
+void Tessarin::clearHighScoreAsked() {
+    // The designed question clears the best scores with the high score; both are saved at close.
+    if (askToClearHiscore(this)) {
+        game_.clearHighScore();
+        bestScores_.clear();
+    }
+    showState();
+}
+
+void Tessarin::newGameStarted(GameNumber) { enteredThisGame_.reset(); }
+
+void Tessarin::gameOver(std::int64_t score) {
+    if (unloaded_) return;
+    const BestScoreEntry entry{score, static_cast<int>(game_.counters().level), QDate::currentDate(),
+                               game_.gameNumber().value};
+    if (enteredThisGame_) bestScores_.remove(*enteredThisGame_);
+    const auto rank = bestScores_.insert(entry);
+    enteredThisGame_ = rank ? std::optional(entry) : std::nullopt;
+    if (!rank) return;
+    settings_.writeBestScores(bestScores_);
+    showBestScores(bestScores_, rank, this);
+}
+
+} // namespace quadrelle::app

@@ -1,0 +1,339 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A colour-reaction puzzle on a 6 × 6 board.</source>
+        <translation>Un casse-tête de réactions de couleurs sur un plateau de 6 × 6 cases.</translation>
+    </message>
+    <message>
+        <source>Game number %1</source>
+        <translation>Partie numéro %1</translation>
+    </message>
+    <message>
+        <source>Released under the MIT licence.</source>
+        <translation>Publié sous licence MIT.</translation>
+    </message>
+    <message>
+        <source>About Quadrelle!</source>
+        <translation>À propos de Quadrelle!</translation>
+    </message>
+</context>
+<context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>pink</source>
+        <translation>rose</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>wildcard</source>
+        <translation>joker</translation>
+    </message>
+    <message>
+        <source>%1, arrows up and down</source>
+        <translation>%1, flèches vers le haut et vers le bas</translation>
+    </message>
+    <message>
+        <source>%1, arrow up</source>
+        <translation>%1, flèche vers le haut</translation>
+    </message>
+    <message>
+        <source>%1, arrow down</source>
+        <translation>%1, flèche vers le bas</translation>
+    </message>
+    <message>
+        <source>%1, marked</source>
+        <translation>%1, marqué</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>ligne %1, colonne %2</translation>
+    </message>
+</context>
+<context>
+    <name>ClearHiscorePrompt</name>
+    <message>
+        <source>Clear Hiscore</source>
+        <translation>Effacer le record</translation>
+    </message>
+    <message>
+        <source>Do you really want to clear the hiscore?</source>
+        <translation>Voulez-vous vraiment effacer le record&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>GameNumberPrompt</name>
+    <message>
+        <source>Play game number</source>
+        <translation>Jouer la partie numéro</translation>
+    </message>
+    <message>
+        <source>Game number (the same number deals the same boards):</source>
+        <translation>Numéro de partie (le même numéro donne les mêmes plateaux) :</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>New game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Play game number…</source>
+        <translation>Jouer la partie numéro…</translation>
+    </message>
+    <message>
+        <source>Sound on/off</source>
+        <translation>Son activé/coupé</translation>
+    </message>
+    <message>
+        <source>Colour symbols on/off</source>
+        <translation>Symboles des couleurs oui/non</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Best scores</source>
+        <translation>Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Comment jouer</translation>
+    </message>
+    <message>
+        <source>About Quadrelle!</source>
+        <translation>À propos de Quadrelle!</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Move the cursor over the board</source>
+        <translation>Déplacer le curseur sur le plateau</translation>
+    </message>
+    <message>
+        <source>Click the square: a colour step, or an eraser on a plain square</source>
+        <translation>Cliquer la case&#xa0;: un pas de couleur, ou une gomme sur une case sans flèche</translation>
+    </message>
+    <message>
+        <source>Step a two-way square up</source>
+        <translation>Faire monter une case à double flèche</translation>
+    </message>
+    <message>
+        <source>Step a two-way square down</source>
+        <translation>Faire descendre une case à double flèche</translation>
+    </message>
+    <message>
+        <source>Colour search on the square</source>
+        <translation>Recherche de couleur sur la case</translation>
+    </message>
+    <message>
+        <source>This menu</source>
+        <translation>Ce menu</translation>
+    </message>
+</context>
+<context>
+    <name>Tessarin</name>
+    <message>
+        <source> Combo x</source>
+        <translation> Combo x</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Hiscore</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Reste</translation>
+    </message>
+    <message>
+        <source>Erasers</source>
+        <translation>Gommes</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Start level</source>
+        <translation>Niveau de départ</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Partie finie</translation>
+    </message>
+    <message>
+        <source>Quadrelle! - step colours, make rows of three</source>
+        <translation>Quadrelle! - changez de couleur, alignez trois</translation>
+    </message>
+    <message>
+        <source>Start level</source>
+        <comment>spinner</comment>
+        <translation>Niveau de départ</translation>
+    </message>
+</context>
+<context>
+    <name>quadrelle::app::BestScoresDialog</name>
+    <message>
+        <source>Best scores</source>
+        <translation>Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Game number</source>
+        <translation>Numéro de partie</translation>
+    </message>
+    <message>
+        <source>No games in the table yet: a game over with a score enters it.</source>
+        <translation>Aucune partie dans le tableau pour l’instant&#xa0;: une partie terminée avec des points y entre.</translation>
+    </message>
+</context>
+<context>
+    <name>quadrelle::app::BoardOverlay</name>
+    <message>
+        <source>No move reacts now</source>
+        <translation>Aucun coup ne réagit maintenant</translation>
+    </message>
+</context>
+<context>
+    <name>quadrelle::app::HelpWindow</name>
+    <message>
+        <source>How to play</source>
+        <translation>Comment jouer</translation>
+    </message>
+    <message>
+        <source>Five colours</source>
+        <translation>Cinq couleurs</translation>
+    </message>
+    <message>
+        <source>Every square has one of five colours, and its colour also sets the size of its outline: pink is a small dot, green, yellow and red grow larger, and blue fills the whole square.</source>
+        <translation>Chaque case a l’une des cinq couleurs, et sa couleur fixe aussi la taille de son contour&#xa0;: le rose est un petit point, le vert, le jaune et le rouge sont de plus en plus grands, et le bleu remplit toute la case.</translation>
+    </message>
+    <message>
+        <source>Three in a row</source>
+        <translation>Trois alignées</translation>
+    </message>
+    <message>
+        <source>Three squares of one colour side by side in a row or a column react, whatever their arrows: they are removed, the other squares close up, and new squares fill the gaps. Four in a line are two reactions. The new board may react again: a chain of two or more reactions is a combo, shown at the top right.</source>
+        <translation>Trois cases d’une même couleur côte à côte dans une ligne ou une colonne réagissent, quelles que soient leurs flèches&#xa0;: elles sont retirées, les autres cases se resserrent et de nouvelles cases comblent les vides. Quatre alignées font deux réactions. Le nouveau plateau peut réagir à son tour&#xa0;: une chaîne de deux réactions ou plus est un combo, affiché en haut à droite.</translation>
+    </message>
+    <message>
+        <source>Colour step</source>
+        <translation>Pas de couleur</translation>
+    </message>
+    <message>
+        <source>Click a square with an arrow to step its colour once along the arrow, for one point: up to the next larger outline, down to the next smaller. The board reacts a second after your last click, so quick clicks are all made first.</source>
+        <translation>Cliquez une case fléchée pour faire avancer sa couleur d’un pas dans le sens de la flèche, pour un point&#xa0;: vers le haut jusqu’au contour plus grand suivant, vers le bas jusqu’au plus petit. Le plateau réagit une seconde après votre dernier clic&#xa0;: des clics rapides sont donc tous joués d’abord.</translation>
+    </message>
+    <message>
+        <source>Two-way squares</source>
+        <translation>Cases à double flèche</translation>
+    </message>
+    <message>
+        <source>A square with both arrows steps up when you click its upper half and down when you click its lower half. A step takes away the other arrow.</source>
+        <translation>Une case à deux flèches monte quand vous cliquez sa moitié haute et descend quand vous cliquez sa moitié basse. Un pas lui retire l’autre flèche.</translation>
+    </message>
+    <message>
+        <source>Colour search</source>
+        <translation>Recherche de couleur</translation>
+    </message>
+    <message>
+        <source>Right-click an arrow square (or click it with Shift, Ctrl or Alt held) to try every colour its arrow can reach, nearest first: the first that reacts is kept. When none reacts, the square stays as it was.</source>
+        <translation>Faites un clic droit sur une case fléchée (ou cliquez-la en tenant Maj, Ctrl ou Alt) pour essayer chaque couleur que sa flèche peut atteindre, la plus proche d’abord&#xa0;: la première qui réagit est gardée. Si aucune ne réagit, la case reste telle quelle.</translation>
+    </message>
+    <message>
+        <source>Wildcard</source>
+        <translation>Joker</translation>
+    </message>
+    <message>
+        <source>The multi-coloured square counts as every colour in a run of three. It has no arrow and cannot be erased. It appears from level 4 on.</source>
+        <translation>La case multicolore compte comme toutes les couleurs dans un alignement de trois. Elle n’a pas de flèche et ne peut pas être gommée. Elle apparaît à partir du niveau 4.</translation>
+    </message>
+    <message>
+        <source>Erasers</source>
+        <translation>Gommes</translation>
+    </message>
+    <message>
+        <source>A square without an arrow cannot change. Click it to spend an eraser: it breaks up and is removed. A row or column whose six squares all react at once earns an eraser (you hold at most 3) and sweeps every square of its colour off the board.</source>
+        <translation>Une case sans flèche ne peut pas changer. Cliquez-la pour dépenser une gomme&#xa0;: elle se brise et disparaît. Une ligne ou une colonne dont les six cases réagissent toutes à la fois rapporte une gomme (vous en gardez 3 au plus) et balaie du plateau toutes les cases de sa couleur.</translation>
+    </message>
+    <message>
+        <source>Score, levels and the end</source>
+        <translation>Score, niveaux et fin de partie</translation>
+    </message>
+    <message>
+        <source>Each reaction scores 10 points once you have made your first move. Every 20 reactions raise the level (&quot;Left&quot; counts them down); higher levels bring more squares without arrows. The game is over when nothing reacts and no square can change any more. &quot;New Game&quot; starts again at the start level you choose below it.</source>
+        <translation>Chaque réaction rapporte 10 points dès votre premier coup. Toutes les 20 réactions, le niveau monte («&#xa0;Reste&#xa0;» les décompte)&#xa0;; les niveaux plus élevés apportent plus de cases sans flèche. La partie est finie quand plus rien ne réagit et qu’aucune case ne peut plus changer. «&#xa0;Nouvelle partie&#xa0;» recommence au niveau de départ que vous choisissez en dessous.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>While the board has the focus (Tab reaches it after the other controls):</source>
+        <translation>Quand le plateau a le focus (Tab l’atteint après les autres commandes)&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>quadrelle::app::Tessarin</name>
+    <message>
+        <source>Game number %1</source>
+        <translation>Partie numéro %1</translation>
+    </message>
+    <message>
+        <source>Other keys</source>
+        <translation>Autres touches</translation>
+    </message>
+</context>
+</TS>

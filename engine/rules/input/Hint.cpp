@@ -1,0 +1,40 @@
+#include "input/Hint.h"
+
+#include "input/ColourChanges.h"
+#include "reactions/Triples.h"
+
+namespace quadrelle {
+
+namespace {
+
+bool reactsAs(Board board, int square, Kind kind) {
+    board.setKind(square, kind);
+    return anyTripleMatches(board);
+}
+
+std::optional<HintMove> reactingStep(const Board& board, int square) {
+    const Kind kind = board.kind(square);
+    if (canStep(kind, StepDirection::Up) && reactsAs(board, square, *colourStep(kind, StepDirection::Up)))
+        return HintMove::StepUp;
+    if (canStep(kind, StepDirection::Down) && reactsAs(board, square, *colourStep(kind, StepDirection::Down)))
+        return HintMove::StepDown;
+    return std::nullopt;
+}
+
+bool searchReacts(const Board& board, int square) {
+    for (const Kind tried : colourSearchTries(board.kind(square)))
+        if (reactsAs(board, square, tried)) return true;
+    return false;
+}
+
+} // namespace
+
+std::optional<Hint> findHint(const Board& board) {
+    for (int square = 0; square < kSquareCount; ++square)
+        if (const auto move = reactingStep(board, square)) return Hint{square, *move};
+    for (int square = 0; square < kSquareCount; ++square)
+        if (searchReacts(board, square)) return Hint{square, HintMove::Search};
+    return std::nullopt;
+}
+
+} // namespace quadrelle

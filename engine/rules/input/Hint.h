@@ -1,0 +1,25 @@
+// A hint for the player: a square whose colour step, or failing that whose colour search,
+// would make a run on a board at rest. It only looks at a copy of the board, so asking for a
+// hint never changes the game or its random draws.
+#pragma once
+
+#include <optional>
+
+#include "board/Board.h"
+
+namespace quadrelle {
+
+enum class HintMove { StepUp, StepDown, Search };
+
+struct Hint {
+    int square = 0;
+    HintMove move = HintMove::StepUp;
+
+    friend bool operator==(const Hint&, const Hint&) = default;
+};
+
+// The first square, in board order, whose colour step reacts; else the first whose colour
+// search reacts; nothing when no move reacts.
+std::optional<Hint> findHint(const Board& board);
+
+} // namespace quadrelle
