@@ -3,8 +3,11 @@
 // section; the argument "wait" lets the last clip end, prints "waiting" and starts a new section
 // when a line arrives on standard input (the check restarts the sound server meanwhile). Every clip started
 // is printed as "played N at MS", MS counted from the probe's start. The probe exits 1.8 s after the last
-// clip, or at once with status 2 when the clips are missing.
+// clip, or at once with status 2 when the clips are missing. The argument "off" lets the last
+// clip end, then turns the game's sound switch off: the clips after it are asked for but must
+// not sound.
 #include "QtSoundPlayer.h"
+#include "SoundSwitch.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -13,7 +16,9 @@
 #include <cstdio>
 #include <unistd.h>
 
+using quadrelle::Clip;
 using quadrelle::app::QtSoundPlayer;
+using quadrelle::app::SoundSwitch;
 
 namespace {
 
@@ -21,7 +26,8 @@ constexpr int kTailMs = 1800;
 
 class Probe : public QObject {
 public:
-    Probe(QStringList steps, QtSoundPlayer& player) : steps_(std::move(steps)), player_(player) {
+    Probe(QStringList steps, QtSoundPlayer& player)
+        : steps_(std::move(steps)), player_(player), switch_(player, [&player] { player.releaseDevice(); }) {
         clock_.start();
     }
 
@@ -31,6 +37,13 @@ public:
             return;
         }
         const QString step = steps_.takeFirst();
+        if (step == QLatin1String("off")) {
+            QTimer::singleShot(kTailMs, this, [this] {
+                switch_.setOn(false);
+                next();
+            });
+            return;
+        }
         if (step == QLatin1String("wait")) {
             QTimer::singleShot(kTailMs, this, &Probe::waitForLine);
             return;
@@ -38,7 +51,7 @@ public:
         const int clip = step.section('@', 0, 0).toInt();
         const qint64 due = sectionStart_ + step.section('@', 1).toLongLong();
         QTimer::singleShot(std::max<qint64>(0, due - clock_.elapsed()), Qt::PreciseTimer, this, [this, clip] {
-            player_.playClip(clip);
+            switch_.play(static_cast<Clip>(clip));
             std::printf("played %d at %lld\n", clip, static_cast<long long>(clock_.elapsed()));
             std::fflush(stdout);
             next();
@@ -61,6 +74,7 @@ private:
 
     QStringList steps_;
     QtSoundPlayer& player_;
+    SoundSwitch switch_;
     QElapsedTimer clock_;
     qint64 sectionStart_ = 0;
     QSocketNotifier* stdin_ = nullptr;

@@ -4,7 +4,8 @@
 // the server is restarted and 10 more clips follow. Every clip must be found in the recording of
 // the null sink's monitor where it was started, sounding as long as it should up to its cut-off,
 // with silence after it. "none" instead runs the probe with no server: it must end in time,
-// silent, with one line on stderr. Exits 0 on success, 1 on failure, 77 (skipped) when no
+// silent, with one line on stderr. "muted" plays a clip, turns the game's sound switch off and
+// asks for three more: the recording must hold the first and silence after. Exits 0 on success, 1 on failure, 77 (skipped) when no
 // server can be started here.
 #include "ClipFinder.h"
 #include "QtSoundPlayer.h"
@@ -13,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -116,14 +118,43 @@ int checkWithoutServer(const QString& probe) {
     return 0;
 }
 
+// The loudest sample of the 16-bit mono recording between two times.
+int peakBetween(const QByteArray& recording, int fromMs, int toMs) {
+    const auto* samples = reinterpret_cast<const std::int16_t*>(recording.constData());
+    const qsizetype count = recording.size() / 2;
+    int peak = 0;
+    for (qsizetype i = qsizetype(fromMs) * 11025 / 1000; i < std::min<qsizetype>(count, qsizetype(toMs) * 11025 / 1000); ++i)
+        peak = std::max(peak, std::abs(int(samples[i])));
+    return peak;
+}
+
+int checkSwitchedOff(SoundServer& server, const QString& probePath) {
+    QProcess probe;
+    probe.setProcessEnvironment(server.environment());
+    probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    server.startRecording();
+    probe.start(probePath, {"0@0", "off", "0@2500", "1@2800", "0@3100"});
+    const bool ended = probe.waitForFinished(20000);
+    const QByteArray recording = server.stopRecording();
+    const int before = peakBetween(recording, 0, 2200);
+    const int after = peakBetween(recording, 2400, 60000);
+    std::printf("loudest before the switch %d, after it %d\n", before, after);
+    if (!ended || probe.exitCode() != 0 || before < 2000 || after > 300) {
+        std::printf("FAIL: wanted the first clip and then silence\n");
+        return 1;
+    }
+    std::printf("PASS\n");
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 3 || !QStringList{"pulseaudio", "pipewire", "none"}.contains(arguments[1])) {
+    if (arguments.size() != 3 || !QStringList{"pulseaudio", "pipewire", "none", "muted"}.contains(arguments[1])) {
         std::fprintf(stderr,
-                     "usage: SoundRecordingCheck pulseaudio|pipewire|none PATH-TO-quadrelle-sound-probe\n");
+                     "usage: SoundRecordingCheck pulseaudio|pipewire|none|muted PATH-TO-quadrelle-sound-probe\n");
         return 1;
     }
     const QString& probePath = arguments[2];
@@ -134,6 +165,7 @@ int main(int argc, char* argv[]) {
         std::printf("SKIP: %s\n", qPrintable(why));
         return kSkipped;
     }
+    if (arguments[1] == "muted") return checkSwitchedOff(server, probePath);
     QProcess probe;
     probe.setProcessEnvironment(server.environment());
     probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
