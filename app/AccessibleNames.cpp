@@ -24,12 +24,9 @@ QString translated(const char* text) {
 QString kindName(Kind kind) {
     switch (kind) {
     case Kind::Empty:
-    case Kind::Removed:
-        return translated(QT_TRANSLATE_NOOP("AccessibleNames", "empty"));
-    case Kind::Wildcard:
-        return translated(QT_TRANSLATE_NOOP("AccessibleNames", "wildcard"));
-    default:
-        break;
+    case Kind::Removed: return translated(QT_TRANSLATE_NOOP("AccessibleNames", "empty"));
+    case Kind::Wildcard: return translated(QT_TRANSLATE_NOOP("AccessibleNames", "wildcard"));
+    default: break;
     }
     const QString colour = translated(kColourNames[static_cast<std::size_t>(firstChar(kind) - '0')]);
     const std::string_view text = kindText(kind);

@@ -50,7 +50,9 @@ std::map<int, QString> storedTexts(QSettings& settings) {
     return texts;
 }
 
-bool ranksAbove(const BestScoreEntry& a, const BestScoreEntry& b) { return a.score > b.score; }
+bool ranksAbove(const BestScoreEntry& a, const BestScoreEntry& b) {
+    return a.score > b.score;
+}
 
 } // namespace
 

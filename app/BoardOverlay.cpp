@@ -19,7 +19,9 @@ constexpr int kHintMs = 2000;
 constexpr int kFrameOutset = 3;
 constexpr int kFrameWidth = 3;
 
-QRect boardRect() { return squareRect(0).united(squareRect(kSquareCount - 1)).adjusted(-4, -4, 4, 4); }
+QRect boardRect() {
+    return squareRect(0).united(squareRect(kSquareCount - 1)).adjusted(-4, -4, 4, 4);
+}
 
 std::optional<KeyMove> moveOfKey(const QKeyEvent& event) {
     switch (event.key()) {
@@ -102,8 +104,9 @@ void BoardOverlay::paintEvent(QPaintEvent*) {
 
 void BoardOverlay::paintFrame(QPainter& painter, int square, const QColor& colour) const {
     const QRect cell = squareRect(square).translated(-geometry().topLeft());
-    const QRectF frame = QRectF(cell).adjusted(-kFrameOutset + kFrameWidth / 2.0, -kFrameOutset + kFrameWidth / 2.0,
-                                               kFrameOutset - kFrameWidth / 2.0, kFrameOutset - kFrameWidth / 2.0);
+    const QRectF frame =
+        QRectF(cell).adjusted(-kFrameOutset + kFrameWidth / 2.0, -kFrameOutset + kFrameWidth / 2.0,
+                              kFrameOutset - kFrameWidth / 2.0, kFrameOutset - kFrameWidth / 2.0);
     painter.setPen(QPen(colour, kFrameWidth));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(frame);

@@ -15,9 +15,10 @@ namespace quadrelle::app {
 
 namespace {
 
-const QCommandLineOption kGameOption(QStringList{QStringLiteral("g"), QStringLiteral("game")},
-                                     QStringLiteral("Play the game with this number: the same number deals the same boards."),
-                                     QStringLiteral("number"));
+const QCommandLineOption
+    kGameOption(QStringList{QStringLiteral("g"), QStringLiteral("game")},
+                QStringLiteral("Play the game with this number: the same number deals the same boards."),
+                QStringLiteral("number"));
 
 [[noreturn]] void refuse(const char* what, const QString& text) {
     std::fprintf(stderr, "quadrelle: %s '%s'; see quadrelle --help\n", what, qPrintable(text.left(40)));
@@ -61,7 +62,8 @@ std::optional<GameNumber> gameNumberArgument(const QCoreApplication& application
     QCommandLineParser parser;
     describe(parser);
     parser.process(application);
-    if (!parser.positionalArguments().isEmpty()) refuse("unexpected argument", parser.positionalArguments().constFirst());
+    if (!parser.positionalArguments().isEmpty())
+        refuse("unexpected argument", parser.positionalArguments().constFirst());
     if (!parser.isSet(kGameOption)) return std::nullopt;
     const QString text = parser.value(kGameOption);
     const auto number = parseGameNumber(text);

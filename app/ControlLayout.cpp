@@ -80,7 +80,9 @@ int pixelSizeOf(FontSize size) {
     return 0;
 }
 
-std::span<const ControlDesign> controlTable() { return kControls; }
+std::span<const ControlDesign> controlTable() {
+    return kControls;
+}
 
 QRect squareRect(int index) {
     return pixelsOf({240 + 960 * columnOf(index), 240 + 960 * rowOf(index), 900, 900});

@@ -26,14 +26,14 @@ enum class ControlKind { Label, Button, ScrollBar };
 // The colour roles of the design, with the values of the standard scheme.
 enum class ColourRole {
     PlatformDefault,
-    ButtonText,       // BT: black
-    Highlight3D,      // HL: white
-    HighlightText,    // HT: white
-    ButtonFace,       // BF: light grey
-    InactiveBorder,   // IB: light grey
-    WindowText,       // WT: black
-    CreditGrey,       // RGB(224, 224, 224)
-    Black,            // RGB(0, 0, 0)
+    ButtonText,     // BT: black
+    Highlight3D,    // HL: white
+    HighlightText,  // HT: white
+    ButtonFace,     // BF: light grey
+    InactiveBorder, // IB: light grey
+    WindowText,     // WT: black
+    CreditGrey,     // RGB(224, 224, 224)
+    Black,          // RGB(0, 0, 0)
 };
 
 QColor colourOf(ColourRole role);
@@ -70,7 +70,8 @@ struct ControlDesign {
 std::span<const ControlDesign> controlTable();
 
 // The credit line under the board.
-inline constexpr auto kCreditLine = QT_TRANSLATE_NOOP("Tessarin", "Quadrelle! - step colours, make rows of three");
+inline constexpr auto kCreditLine =
+    QT_TRANSLATE_NOOP("Tessarin", "Quadrelle! - step colours, make rows of three");
 
 // The board: square i is at (240 + 960 * column, 240 + 960 * row) twips, 900 twips square.
 QRect squareRect(int index);

@@ -22,10 +22,12 @@ std::optional<GameNumber> askForGameNumber(QWidget* parent, GameNumber current) 
     QInputDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("GameNumberPrompt"));
     dialog.setWindowTitle(QCoreApplication::translate("GameNumberPrompt", "Play game number"));
-    dialog.setLabelText(QCoreApplication::translate("GameNumberPrompt", "Game number (the same number deals the same boards):"));
+    dialog.setLabelText(QCoreApplication::translate("GameNumberPrompt",
+                                                    "Game number (the same number deals the same boards):"));
     dialog.setTextValue(QString::number(current.value));
     if (auto* edit = dialog.findChild<QLineEdit*>()) {
-        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\s*\\d{1,20}\\s*")), edit));
+        edit->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\s*\\d{1,20}\\s*")), edit));
         edit->selectAll();
     }
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;

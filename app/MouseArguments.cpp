@@ -26,6 +26,8 @@ Half halfAt(float twipsBelowTop) {
     return std::nearbyint(twipsBelowTop) < kHalfSquareTwips ? Half::Upper : Half::Lower;
 }
 
-float twipsFromPixels(qreal pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
+float twipsFromPixels(qreal pixels) {
+    return static_cast<float>(pixels * kTwipsPerPixel);
+}
 
 } // namespace quadrelle::app

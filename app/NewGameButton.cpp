@@ -25,8 +25,8 @@ void NewGameButton::paintEvent(QPaintEvent*) {
         textRect.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
                            style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
     }
-    painter.drawItemText(textRect, Qt::AlignCenter | Qt::TextWordWrap, option.palette, isEnabled(),
-                         caption, QPalette::ButtonText);
+    painter.drawItemText(textRect, Qt::AlignCenter | Qt::TextWordWrap, option.palette, isEnabled(), caption,
+                         QPalette::ButtonText);
 }
 
 } // namespace quadrelle::app

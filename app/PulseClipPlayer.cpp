@@ -175,8 +175,7 @@ void PulseClipPlayer::onContextState(pa_context* context, void* self) {
         player.complain(pa_strerror(error));
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -190,8 +189,7 @@ void PulseClipPlayer::onStreamState(pa_stream* stream, void* self) {
         player.endStream();
         player.clip_ = nullptr;
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -24,7 +24,9 @@ void QtTimerService::setEnabled(TimerId id, bool enabled) {
         timerFor(id).stop();
 }
 
-bool QtTimerService::isEnabled(TimerId id) const { return timerFor(id).isActive(); }
+bool QtTimerService::isEnabled(TimerId id) const {
+    return timerFor(id).isActive();
+}
 
 void QtTimerService::stopAll() {
     for (TimerId id : kAllTimers) setEnabled(id, false);

@@ -10,7 +10,9 @@ static bool initAssets() {
     return true;
 }
 #else
-static bool initAssets() { return false; }
+static bool initAssets() {
+    return false;
+}
 #endif
 
 namespace quadrelle::app {

@@ -67,10 +67,12 @@ std::optional<QByteArray> stagedText(const QString& path, const IniValues& value
 bool saveIniValues(const QString& path, const IniValues& values) {
     const QString target = fileToReplace(path);
     const QFileInfo targetInfo(target);
-    if (targetInfo.exists() && !targetInfo.isFile()) return report(path, QStringLiteral("not a regular file"));
+    if (targetInfo.exists() && !targetInfo.isFile())
+        return report(path, QStringLiteral("not a regular file"));
 
     const QFileInfo pathInfo(path);
-    if (!QDir().mkpath(pathInfo.absolutePath())) return report(path, QStringLiteral("its folder cannot be made"));
+    if (!QDir().mkpath(pathInfo.absolutePath()))
+        return report(path, QStringLiteral("its folder cannot be made"));
     const QString lockPath = pathInfo.absoluteFilePath() + QStringLiteral(".lock");
     QLockFile lock(lockPath);
     if (!lock.tryLock(kLockWaitMs)) {

@@ -32,7 +32,9 @@ std::optional<std::int64_t> parseInteger(std::string_view text) {
     return value;
 }
 
-QString optionKey(const char* name) { return QStringLiteral("%1/%2").arg(QLatin1StringView(kOptionsGroup), QLatin1StringView(name)); }
+QString optionKey(const char* name) {
+    return QStringLiteral("%1/%2").arg(QLatin1StringView(kOptionsGroup), QLatin1StringView(name));
+}
 
 // Anything but the two words keeps the default.
 bool flagOf(const QSettings& settings, const char* name, bool fallback) {
@@ -43,10 +45,13 @@ bool flagOf(const QSettings& settings, const char* name, bool fallback) {
 }
 
 IniValues valuesOf(const SavedSettings& saved) {
-    return {{kHiScoreKey, QString::fromStdString(saved.hiScore)}, {kStartLevelKey, QString::fromStdString(saved.startLevel)}};
+    return {{kHiScoreKey, QString::fromStdString(saved.hiScore)},
+            {kStartLevelKey, QString::fromStdString(saved.startLevel)}};
 }
 
-QString textOf(bool flag) { return flag ? QStringLiteral("true") : QStringLiteral("false"); }
+QString textOf(bool flag) {
+    return flag ? QStringLiteral("true") : QStringLiteral("false");
+}
 
 } // namespace
 
@@ -70,16 +75,21 @@ SettingsStore::SettingsStore() : path_(userSettingsPath()) {}
 
 SettingsStore::SettingsStore(QString iniPath) : path_(std::move(iniPath)) {}
 
-QString SettingsStore::filePath() const { return path_; }
+QString SettingsStore::filePath() const {
+    return path_;
+}
 
 Settings SettingsStore::read() const {
     const QSettings settings(path_, QSettings::IniFormat);
     const Settings defaults;
-    return {parseHighScore(textOf(settings, kHiScoreKey, kDefaultHiScore)).value_or(defaults.highScore),
-            parseStartLevel(textOf(settings, kStartLevelKey, kDefaultStartLevel)).value_or(defaults.startLevel)};
+    return {
+        parseHighScore(textOf(settings, kHiScoreKey, kDefaultHiScore)).value_or(defaults.highScore),
+        parseStartLevel(textOf(settings, kStartLevelKey, kDefaultStartLevel)).value_or(defaults.startLevel)};
 }
 
-bool SettingsStore::write(const SavedSettings& saved) const { return saveIniValues(path_, valuesOf(saved)); }
+bool SettingsStore::write(const SavedSettings& saved) const {
+    return saveIniValues(path_, valuesOf(saved));
+}
 
 bool SettingsStore::write(const SavedSettings& saved, const BestScores& scores) const {
     IniValues values = valuesOf(saved);
@@ -94,7 +104,8 @@ bool SettingsStore::writeHiScore(const std::string& hiScore) const {
 Options SettingsStore::readOptions() const {
     const QSettings settings(path_, QSettings::IniFormat);
     const Options defaults;
-    return {flagOf(settings, "Sound", defaults.sound), flagOf(settings, "ColourSymbols", defaults.colourSymbols)};
+    return {flagOf(settings, "Sound", defaults.sound),
+            flagOf(settings, "ColourSymbols", defaults.colourSymbols)};
 }
 
 bool SettingsStore::writeOptions(const Options& options) const {
@@ -109,6 +120,8 @@ BestScores SettingsStore::readBestScores() const {
     return scores;
 }
 
-bool SettingsStore::writeBestScores(const BestScores& scores) const { return saveIniValues(path_, scores.storedValues()); }
+bool SettingsStore::writeBestScores(const BestScores& scores) const {
+    return saveIniValues(path_, scores.storedValues());
+}
 
 } // namespace quadrelle::app

@@ -63,7 +63,9 @@ constexpr std::array<Shortcut, 15> kShortcuts{{
 
 } // namespace
 
-std::span<const Shortcut> shortcuts() { return kShortcuts; }
+std::span<const Shortcut> shortcuts() {
+    return kShortcuts;
+}
 
 const Shortcut& shortcutFor(ShortcutAction action) {
     // The table holds every action exactly once; the test of the table checks that.

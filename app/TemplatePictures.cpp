@@ -43,7 +43,8 @@ TemplatePictures::TemplatePictures(bool withSymbols) : withSymbols_(withSymbols)
         const QString path = resourcePathOf(picture, withSymbols);
         pixmap = loadPicture(path, devicePixelRatio);
         // Only a broken build lacks a picture; the square then shows black.
-        if (pixmap.isNull()) std::fprintf(stderr, "quadrelle: picture %s missing from the resources\n", qPrintable(path));
+        if (pixmap.isNull())
+            std::fprintf(stderr, "quadrelle: picture %s missing from the resources\n", qPrintable(path));
     }
 }
 

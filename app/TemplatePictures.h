@@ -18,9 +18,7 @@ public:
 
     bool withSymbols() const { return withSymbols_; }
 
-    const QPixmap& operator[](Picture picture) const {
-        return pixmaps_[static_cast<std::size_t>(picture)];
-    }
+    const QPixmap& operator[](Picture picture) const { return pixmaps_[static_cast<std::size_t>(picture)]; }
 
 private:
     bool withSymbols_;

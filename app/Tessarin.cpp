@@ -24,7 +24,9 @@ namespace quadrelle::app {
 
 namespace {
 
-QString textOf(const std::string& text) { return QString::fromStdString(text); }
+QString textOf(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 void setText(QLabel* label, const QString& text) {
     if (label->text() != text) label->setText(text);
@@ -32,8 +34,12 @@ void setText(QLabel* label, const QString& text) {
 
 // The spinner runs from 1 at the top to 9 at the bottom, the opposite way to the levels.
 constexpr int kSpinnerFlip = kMinStartLevel + kMaxStartLevel;
-constexpr int spinnerValueOf(int startLevel) { return kSpinnerFlip - startLevel; }
-constexpr int startLevelOf(int spinnerValue) { return kSpinnerFlip - spinnerValue; }
+constexpr int spinnerValueOf(int startLevel) {
+    return kSpinnerFlip - startLevel;
+}
+constexpr int startLevelOf(int spinnerValue) {
+    return kSpinnerFlip - spinnerValue;
+}
 
 // A new game's number, drawn from the clock once per game, and short enough to note down.
 GameNumber gameNumberFromClock() {
@@ -104,16 +110,20 @@ Tessarin::Tessarin(const SettingsStore& settings, SoundOutput& sound, std::optio
     showState();
 }
 
-Tessarin::~Tessarin() { timers_.stopAll(); }
+Tessarin::~Tessarin() {
+    timers_.stopAll();
+}
 
-Game::Ports Tessarin::ports() { return {timers_, random_, sound_, *this}; }
+Game::Ports Tessarin::ports() {
+    return {timers_, random_, sound_, *this};
+}
 
 void Tessarin::buildWindow() {
     setObjectName(QStringLiteral("Tessarin"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     // A close button only: no minimise or maximise button, and no resizing.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::black);
@@ -154,11 +164,11 @@ void Tessarin::createLabel(const ControlDesign& design) {
     placeControl(label, design);
     fitCaption(label, design, label->size());
 
-    const std::pair<std::string_view, QLabel* Controls::*> shown[] = {
-        {"LabelComboT", &Controls::comboText}, {"LabelCombo", &Controls::comboCount},
-        {"LabelScore", &Controls::score},      {"LabelHiScore", &Controls::hiScore},
-        {"LabelLevel", &Controls::level},      {"LabelLeft", &Controls::left},
-        {"LabelRemoves", &Controls::removes},  {"LevelTxt", &Controls::startLevel},
+    const std::pair<std::string_view, QLabel * Controls::*> shown[] = {
+        {"LabelComboT", &Controls::comboText},  {"LabelCombo", &Controls::comboCount},
+        {"LabelScore", &Controls::score},       {"LabelHiScore", &Controls::hiScore},
+        {"LabelLevel", &Controls::level},       {"LabelLeft", &Controls::left},
+        {"LabelRemoves", &Controls::removes},   {"LevelTxt", &Controls::startLevel},
         {"LabelGameOver", &Controls::gameOver},
     };
     for (const auto& [shownName, slot] : shown)
@@ -226,7 +236,9 @@ void Tessarin::connectEvents() {
     connect(controls_.clearHiScore, &ClickableLabel::clicked, this, &Tessarin::clearHighScoreAsked);
 }
 
-void Tessarin::startNewGame() { playGame(gameNumberFromClock()); }
+void Tessarin::startNewGame() {
+    playGame(gameNumberFromClock());
+}
 
 void Tessarin::playGame(GameNumber number) {
     game_.newGame(number);
@@ -278,7 +290,9 @@ void Tessarin::saveSettings() {
     settings_.write(savedTextsOf(game_.settingsToSave()), bestScores_);
 }
 
-void Tessarin::saveOptions() { settings_.writeOptions(options_); }
+void Tessarin::saveOptions() {
+    settings_.writeOptions(options_);
+}
 
 void Tessarin::unload() {
     if (unloaded_) return;

@@ -38,7 +38,8 @@ class Tessarin : public QWidget, private GameEvents {
 public:
     // Without a first game number, the first game's number is drawn from the clock. The sound
     // output is asked to let go of its device when the player turns the sound off.
-    Tessarin(const SettingsStore& settings, SoundOutput& sound, std::optional<GameNumber> firstGame = std::nullopt,
+    Tessarin(const SettingsStore& settings, SoundOutput& sound,
+             std::optional<GameNumber> firstGame = std::nullopt,
              std::function<void()> releaseSoundDevice = {}, QWidget* parent = nullptr);
     ~Tessarin() override;
 

@@ -72,7 +72,8 @@ QMenu* Tessarin::buildContextMenu() {
     otherKeys->setObjectName(QStringLiteral("OtherKeysMenu"));
     for (const Shortcut& shortcut : shortcuts()) {
         if (shortcut.scope != ShortcutScope::Board && shortcut.action != ContextMenu) continue;
-        QAction* entry = otherKeys->addAction(descriptionOf(shortcut) + QLatin1Char('\t') + keysTextOf(shortcut));
+        QAction* entry =
+            otherKeys->addAction(descriptionOf(shortcut) + QLatin1Char('\t') + keysTextOf(shortcut));
         entry->setEnabled(false);
     }
     menu->addSeparator();
@@ -135,13 +136,21 @@ void Tessarin::playGameNumber() {
     if (const auto number = askForGameNumber(this, game_.gameNumber())) playGame(*number);
 }
 
-void Tessarin::showHelp() { showHelpWindow(this); }
+void Tessarin::showHelp() {
+    showHelpWindow(this);
+}
 
-void Tessarin::showAboutBox() { showAbout(this, game_.gameNumber().value); }
+void Tessarin::showAboutBox() {
+    showAbout(this, game_.gameNumber().value);
+}
 
-void Tessarin::showBestScoresTable() { showBestScores(bestScores_, std::nullopt, this); }
+void Tessarin::showBestScoresTable() {
+    showBestScores(bestScores_, std::nullopt, this);
+}
 
-void Tessarin::requestQuit() { close(); }
+void Tessarin::requestQuit() {
+    close();
+}
 
 void Tessarin::clearHighScoreAsked() {
     // The designed question clears the best scores with the high score; both are saved at close.
@@ -152,7 +161,9 @@ void Tessarin::clearHighScoreAsked() {
     showState();
 }
 
-void Tessarin::newGameStarted(GameNumber) { enteredThisGame_.reset(); }
+void Tessarin::newGameStarted(GameNumber) {
+    enteredThisGame_.reset();
+}
 
 void Tessarin::gameOver(std::int64_t score) {
     if (unloaded_) return;

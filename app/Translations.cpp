@@ -24,15 +24,11 @@ bool installTranslator(QCoreApplication& application, const QString& file, const
 QString gameLanguageOf(const QLocale& locale) {
     for (const QString& name : locale.uiLanguages()) {
         switch (QLocale(name).language()) {
-        case QLocale::German:
-            return QStringLiteral("de");
-        case QLocale::French:
-            return QStringLiteral("fr");
+        case QLocale::German: return QStringLiteral("de");
+        case QLocale::French: return QStringLiteral("fr");
         case QLocale::English:
-        case QLocale::C:
-            return {};
-        default:
-            break;
+        case QLocale::C: return {};
+        default: break;
         }
     }
     return {};

@@ -10,14 +10,17 @@ namespace {
 constexpr quint16 kPcm = 1;
 
 // Bytes past the end read as zero.
-template <typename T>
-T numberAt(const QByteArray& bytes, qsizetype at) {
+template <typename T> T numberAt(const QByteArray& bytes, qsizetype at) {
     if (at < 0 || at + qsizetype(sizeof(T)) > bytes.size()) return 0;
     return qFromLittleEndian<T>(bytes.constData() + at);
 }
 
-quint16 u16At(const QByteArray& bytes, qsizetype at) { return numberAt<quint16>(bytes, at); }
-quint32 u32At(const QByteArray& bytes, qsizetype at) { return numberAt<quint32>(bytes, at); }
+quint16 u16At(const QByteArray& bytes, qsizetype at) {
+    return numberAt<quint16>(bytes, at);
+}
+quint32 u32At(const QByteArray& bytes, qsizetype at) {
+    return numberAt<quint32>(bytes, at);
+}
 
 } // namespace
 

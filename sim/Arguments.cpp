@@ -18,7 +18,9 @@ template <typename T> std::optional<T> parseWhole(const std::string& text) {
 
 constexpr std::size_t kQuotedCharacters = 40;
 
-bool startsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
+bool startsWith(const std::string& text, const char* prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
 
 std::string escaped(unsigned char byte) {
     switch (byte) {
@@ -54,8 +56,10 @@ Arguments::Arguments(const std::vector<std::string>& words, const std::vector<st
         const std::string name = word.substr(2);
         if (std::find(allowed.begin(), allowed.end(), name) == allowed.end())
             throw UsageError("unknown option " + quoted(word));
-        if (i + 1 >= words.size() || startsWith(words[i + 1], "--")) throw UsageError(word + " needs a value");
-        if (!values_.emplace(name, words[i + 1]).second) throw UsageError("option '" + word + "' given twice");
+        if (i + 1 >= words.size() || startsWith(words[i + 1], "--"))
+            throw UsageError(word + " needs a value");
+        if (!values_.emplace(name, words[i + 1]).second)
+            throw UsageError("option '" + word + "' given twice");
     }
 }
 
@@ -68,8 +72,8 @@ std::int64_t Arguments::integer(const std::string& name, std::int64_t min, std::
     }
     const auto value = parseWhole<std::int64_t>(found->second);
     if (!value || *value < min || *value > max)
-        throw UsageError("option '--" + name + "' must be a whole number from " + std::to_string(min) + " to " +
-                         std::to_string(max) + ", not " + quoted(found->second));
+        throw UsageError("option '--" + name + "' must be a whole number from " + std::to_string(min) +
+                         " to " + std::to_string(max) + ", not " + quoted(found->second));
     return *value;
 }
 

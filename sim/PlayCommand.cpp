@@ -108,8 +108,9 @@ PlayResult playGames(const PlayOptions& options, std::ostream& log) {
     result.reactions = table.reactions();
     result.maxLevel = table.maxLevel();
     result.violations = table.violations();
-    result.elapsedMs = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
-                           .count();
+    result.elapsedMs =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
+            .count();
     return result;
 }
 
@@ -117,9 +118,10 @@ std::string toJson(const PlayResult& result) {
     std::ostringstream out;
     out.setf(std::ios::fixed);
     out.precision(2);
-    out << R"({"games":)" << result.games << R"(,"moves":)" << result.moves << R"(,"reactions":)" << result.reactions
-        << R"(,"max_level":)" << result.maxLevel << R"(,"mean_score":)" << result.meanScore << R"(,"violations":)"
-        << result.violations << R"(,"elapsed_ms":)" << result.elapsedMs << '}';
+    out << R"({"games":)" << result.games << R"(,"moves":)" << result.moves << R"(,"reactions":)"
+        << result.reactions << R"(,"max_level":)" << result.maxLevel << R"(,"mean_score":)"
+        << result.meanScore << R"(,"violations":)" << result.violations << R"(,"elapsed_ms":)"
+        << result.elapsedMs << '}';
     return out.str();
 }
 

@@ -30,7 +30,8 @@ std::optional<Move> Player::stepThatReacts(const Board& board) const {
     for (int index = 0; index < kSquareCount; ++index) {
         const Kind kind = board.kind(index);
         if (!isArrow(kind)) continue;
-        for (auto [direction, half] : {std::pair{StepDirection::Up, Half::Upper}, {StepDirection::Down, Half::Lower}}) {
+        for (auto [direction, half] :
+             {std::pair{StepDirection::Up, Half::Upper}, {StepDirection::Down, Half::Lower}}) {
             if (reactsAs(board, index, *colourStep(kind, direction))) return Move{index, Button::Plain, half};
             if (!isTwoWay(kind)) break;
         }
@@ -50,7 +51,8 @@ std::optional<Move> Player::randomSquare(const Board& board, bool (*wanted)(Kind
     for (int index = 0; index < kSquareCount; ++index)
         if (wanted(board.kind(index))) candidates.push_back(index);
     if (candidates.empty()) return std::nullopt;
-    const int index = candidates[std::uniform_int_distribution<std::size_t>(0, candidates.size() - 1)(random_)];
+    const int index =
+        candidates[std::uniform_int_distribution<std::size_t>(0, candidates.size() - 1)(random_)];
     const Half half = std::uniform_int_distribution<int>(0, 1)(random_) == 0 ? Half::Upper : Half::Lower;
     return Move{index, button, half};
 }

@@ -44,9 +44,12 @@ Exit status: 0 done, 1 an invariant was violated, 2 bad arguments,
 // Answers --help and --version; false when the words ask for something else.
 bool answeredAboutItself(const std::vector<std::string>& words) {
     if (words.size() != 1) return false;
-    if (words[0] == "--help" || words[0] == "-h") std::cout << kUsage;
-    else if (words[0] == "--version") std::cout << "quadrelle-sim " QUADRELLE_VERSION "\n";
-    else return false;
+    if (words[0] == "--help" || words[0] == "-h")
+        std::cout << kUsage;
+    else if (words[0] == "--version")
+        std::cout << "quadrelle-sim " QUADRELLE_VERSION "\n";
+    else
+        return false;
     return true;
 }
 
@@ -88,7 +91,8 @@ int main(int argc, char** argv) {
         if (words.empty()) throw UsageError("missing sub-command: use 'fill' or 'play' (see --help)");
         const std::vector<std::string> options(words.begin() + 1, words.end());
         if (words[0] == "fill") return checkedOutput(runFill(Arguments(options, {"level", "fills", "seed"})));
-        if (words[0] == "play") return checkedOutput(runPlay(Arguments(options, {"games", "seed", "start-level"})));
+        if (words[0] == "play")
+            return checkedOutput(runPlay(Arguments(options, {"games", "seed", "start-level"})));
         throw UsageError("unknown sub-command " + quoted(words[0]) + ": use 'fill' or 'play' (see --help)");
     } catch (const UsageError& error) {
         std::cerr << "quadrelle-sim: " << error.what() << std::endl;

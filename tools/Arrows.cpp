@@ -32,8 +32,7 @@ QPolygonF upArrowBody() {
 
 QPolygonF mirroredVertically(const QPolygonF& polygon) {
     QPolygonF mirrored;
-    for (const QPointF& p : polygon)
-        mirrored << QPointF(p.x(), squareSide - p.y());
+    for (const QPointF& p : polygon) mirrored << QPointF(p.x(), squareSide - p.y());
     return mirrored;
 }
 

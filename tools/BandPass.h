@@ -8,7 +8,7 @@
 namespace assets {
 
 class BandPass {
-  public:
+public:
     // Unity gain at the centre frequency; q sets how narrow the band is.
     double process(double input, double centreHz, double q, double sampleRate) {
         const double w0 = 2 * std::numbers::pi * centreHz / sampleRate;
@@ -22,7 +22,7 @@ class BandPass {
         return output;
     }
 
-  private:
+private:
     double x1_ = 0, x2_ = 0, y1_ = 0, y2_ = 0;
 };
 

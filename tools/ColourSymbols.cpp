@@ -41,8 +41,7 @@ QPainterPath triangle() {
 
 QPainterPath bars() {
     QPainterPath path;
-    for (qreal top : {-7.0, -1.5, 4.0})
-        path.addRect(QRectF(-7, top, 14, 3).translated(centre));
+    for (qreal top : {-7.0, -1.5, 4.0}) path.addRect(QRectF(-7, top, 14, 3).translated(centre));
     return path;
 }
 
@@ -78,16 +77,11 @@ QPainterPath asterisk() {
 
 QPainterPath colourShape(int digit) {
     switch (digit) {
-    case 0:
-        return ring();
-    case 1:
-        return triangle();
-    case 2:
-        return bars();
-    case 3:
-        return plus();
-    default:
-        return star();
+    case 0: return ring();
+    case 1: return triangle();
+    case 2: return bars();
+    case 3: return plus();
+    default: return star();
     }
 }
 

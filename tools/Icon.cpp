@@ -28,8 +28,7 @@ struct Region {
 QPainterPath bracketsPath() {
     QPainterPath path;
     path.setFillRule(Qt::WindingFill); // the arms overlap the uprights
-    for (qreal x : {1.0, 27.0})
-        path.addRect(x, 1, 4, 30);
+    for (qreal x : {1.0, 27.0}) path.addRect(x, 1, 4, 30);
     for (qreal x : {1.0, 22.0}) {
         path.addRect(x, 1, 9, 4);
         path.addRect(x, 27, 9, 4);

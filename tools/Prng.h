@@ -8,7 +8,7 @@
 namespace assets {
 
 class Prng {
-  public:
+public:
     explicit Prng(std::uint64_t seed) : state_(seed) {}
 
     std::uint64_t next() {
@@ -21,7 +21,7 @@ class Prng {
     // Uniform in [-1, 1), built from the top 53 bits.
     double bipolar() { return static_cast<double>(next() >> 11) * 0x1.0p-52 - 1.0; }
 
-  private:
+private:
     std::uint64_t state_;
 };
 

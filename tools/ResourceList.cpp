@@ -10,8 +10,7 @@ namespace assets {
 
 void writeResourceList(const QString& outputDir, const QStringList& files) {
     QMap<QString, QStringList> byFolder;
-    for (const QString& file : files)
-        byFolder[file.section('/', 0, 0)] << file;
+    for (const QString& file : files) byFolder[file.section('/', 0, 0)] << file;
 
     QString qrc = QStringLiteral("<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n");
     for (auto it = byFolder.cbegin(); it != byFolder.cend(); ++it) {

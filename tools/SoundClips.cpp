@@ -22,8 +22,7 @@ constexpr std::uint8_t silence = 128;
 
 std::vector<std::uint8_t> quantise(const std::vector<double>& signal, double peak) {
     double loudest = 0;
-    for (double s : signal)
-        loudest = std::max(loudest, std::abs(s));
+    for (double s : signal) loudest = std::max(loudest, std::abs(s));
     const double gain = loudest > 0 ? peak / loudest : 0;
     std::vector<std::uint8_t> samples;
     samples.reserve(signal.size());

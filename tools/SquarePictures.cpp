@@ -24,31 +24,19 @@ SquarePicture marked(int digit) {
 
 void drawLook(QPainter& painter, const SquarePicture& picture) {
     switch (picture.look) {
-    case PictureLook::Outline:
-        drawOutline(painter, picture.digit);
-        break;
-    case PictureLook::Marked:
-        drawMarkedOutline(painter, picture.digit);
-        break;
-    case PictureLook::Bands:
-        drawNestedBands(painter);
-        break;
-    case PictureLook::Empty:
-        break;
+    case PictureLook::Outline: drawOutline(painter, picture.digit); break;
+    case PictureLook::Marked: drawMarkedOutline(painter, picture.digit); break;
+    case PictureLook::Bands: drawNestedBands(painter); break;
+    case PictureLook::Empty: break;
     }
 }
 
 void drawSymbol(QPainter& painter, const SquarePicture& picture) {
     switch (picture.look) {
     case PictureLook::Outline:
-    case PictureLook::Marked:
-        drawColourSymbol(painter, picture.digit);
-        break;
-    case PictureLook::Bands:
-        drawWildcardSymbol(painter);
-        break;
-    case PictureLook::Empty:
-        break;
+    case PictureLook::Marked: drawColourSymbol(painter, picture.digit); break;
+    case PictureLook::Bands: drawWildcardSymbol(painter); break;
+    case PictureLook::Empty: break;
     }
 }
 

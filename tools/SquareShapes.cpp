@@ -59,16 +59,11 @@ void drawMarkedDot(QPainter& painter) {
 
 OutlineGeometry outlineGeometry(int digit) {
     switch (digit) {
-    case 0:
-        return {centredRect(22, 22), 9, 7}; // nearly filled: only a small hole is left
-    case 1:
-        return {centredRect(30, 30), 7, 8};
-    case 2:
-        return {centredRect(38, 36), 7, 10};
-    case 3:
-        return {centredRect(46, 44), 7, 11};
-    default:
-        return {centredRect(60, 60), 7, 12};
+    case 0: return {centredRect(22, 22), 9, 7}; // nearly filled: only a small hole is left
+    case 1: return {centredRect(30, 30), 7, 8};
+    case 2: return {centredRect(38, 36), 7, 10};
+    case 3: return {centredRect(46, 44), 7, 11};
+    default: return {centredRect(60, 60), 7, 12};
     }
 }
 
@@ -93,8 +88,7 @@ void drawMarkedOutline(QPainter& painter, int digit) {
         {o.left(), o.top() + gap, g.stroke, o.height() - 2 * gap},
         {o.right() - g.stroke, o.top() + gap, g.stroke, o.height() - 2 * gap},
     };
-    for (const QRectF& bar : bars)
-        fillRimmedShape(painter, bar, capRadius, colour);
+    for (const QRectF& bar : bars) fillRimmedShape(painter, bar, capRadius, colour);
 }
 
 // The wildcard: every colour at once, largest first, each band filling its outline

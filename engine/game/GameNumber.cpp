@@ -14,7 +14,9 @@ std::uint64_t splitMix64(std::uint64_t& state) {
 
 } // namespace
 
-std::uint64_t SeedChain::next() { return splitMix64(state_); }
+std::uint64_t SeedChain::next() {
+    return splitMix64(state_);
+}
 
 GameNumber nextGameNumber(GameNumber number) {
     // A different constant from the seed chain's, so a game's numbers and seeds never meet.

@@ -11,12 +11,15 @@ void InvariantChecker::startGame(const Game& game) {
 
 namespace {
 
-std::string squareText(int index) { return "square " + std::to_string(index); }
+std::string squareText(int index) {
+    return "square " + std::to_string(index);
+}
 
 void checkAtRest(const Board& board, std::vector<std::string>& broken) {
     for (int index = 0; index < kSquareCount; ++index) {
         const Square& square = board[index];
-        if (square.kind == Kind::Removed) broken.push_back("a gap is left at rest at " + squareText(index));
+        if (square.kind == Kind::Removed)
+            broken.push_back("a gap is left at rest at " + squareText(index));
         else if (square.picture != pictureOf(square.kind))
             broken.push_back(squareText(index) + " shows " + std::string(pictureName(square.picture)) +
                              " for kind " + std::string(kindText(square.kind)) + " at rest");

@@ -5,7 +5,8 @@
 
 namespace quadrelle {
 
-Game::Game(Ports ports) : timers_(&ports.timers), random_(&ports.random), sound_(&ports.sound), events_(&ports.events) {}
+Game::Game(Ports ports)
+    : timers_(&ports.timers), random_(&ports.random), sound_(&ports.sound), events_(&ports.events) {}
 
 Game Game::fromPosition(const Position& position, Ports ports) {
     Game game(ports);
@@ -32,7 +33,9 @@ void Game::start(const Settings& settings, GameNumber number) {
     });
 }
 
-void Game::newGame() { newGame(nextGameNumber(gameNumber_)); }
+void Game::newGame() {
+    newGame(nextGameNumber(gameNumber_));
+}
 
 void Game::newGame(GameNumber number) {
     handle([&] {
@@ -64,7 +67,8 @@ void Game::beginGame(GameNumber number) {
 void Game::fill(FillScope scope) {
     random_->reseed(seeds_.next());
     fillBoard(board_, oddsRowForLevel(counters_.level), *random_, scope);
-    timers_->setEnabled(scope == FillScope::WholeBoard ? TimerId::WaitAfterInit : TimerId::WaitAfterReactions, true);
+    timers_->setEnabled(scope == FillScope::WholeBoard ? TimerId::WaitAfterInit : TimerId::WaitAfterReactions,
+                        true);
 }
 
 void Game::setStartLevel(int level) {
@@ -75,6 +79,8 @@ void Game::clearHighScore() {
     handle([&] { counters_.highScore = 0; });
 }
 
-Settings Game::settingsToSave() const { return {counters_.highScore, counters_.startLevel}; }
+Settings Game::settingsToSave() const {
+    return {counters_.highScore, counters_.startLevel};
+}
 
 } // namespace quadrelle

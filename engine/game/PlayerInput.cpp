@@ -62,7 +62,8 @@ void Game::singleRemoval(int square) {
 void Game::stepColour(int square, Half releaseHalf) {
     // Without a plain press so far (the first press was a special one) the release decides.
     const Half half = counters_.pressedHalf.value_or(releaseHalf);
-    const auto next = colourStep(board_.kind(square), half == Half::Upper ? StepDirection::Up : StepDirection::Down);
+    const auto next =
+        colourStep(board_.kind(square), half == Half::Upper ? StepDirection::Up : StepDirection::Down);
     if (!next) return;
     board_.setKindAndPicture(square, *next);
     ++counters_.score;

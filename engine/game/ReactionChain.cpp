@@ -33,7 +33,8 @@ int Game::scan() {
     const ScanResult found = markReactions(board_);
     counters_.reactionCount += found.runs;
     // Each full line earns an eraser, up to three held.
-    counters_.removes = std::min(counters_.removes + found.fullLines, std::max(counters_.removes, kMaxRemoves));
+    counters_.removes =
+        std::min(counters_.removes + found.fullLines, std::max(counters_.removes, kMaxRemoves));
     if (found.runs == 0) {
         checkGameOver();
         return 0;
@@ -84,7 +85,9 @@ void Game::closeTheGaps() {
     timers_->setEnabled(TimerId::FillUp, true);
 }
 
-void Game::refill() { fill(FillScope::GapsOnly); }
+void Game::refill() {
+    fill(FillScope::GapsOnly);
+}
 
 void Game::scanAfterFill() {
     if (scan() == 0) settle();

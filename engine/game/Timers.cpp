@@ -21,9 +21,13 @@ constexpr std::array<TimerTraits, kTimerCount> kTraits = {{
 
 } // namespace
 
-int intervalMs(TimerId timer) { return kTraits[static_cast<int>(timer)].intervalMs; }
+int intervalMs(TimerId timer) {
+    return kTraits[static_cast<int>(timer)].intervalMs;
+}
 
-std::string_view timerName(TimerId timer) { return kTraits[static_cast<int>(timer)].name; }
+std::string_view timerName(TimerId timer) {
+    return kTraits[static_cast<int>(timer)].name;
+}
 
 bool chainRunning(const TimerService& timers) {
     for (TimerId timer : kChainTimers)

@@ -21,8 +21,12 @@ enum class TimerId : unsigned char {
 inline constexpr int kTimerCount = 7;
 
 inline constexpr std::array<TimerId, kTimerCount> kAllTimers = {
-    TimerId::ClearSq,        TimerId::MoveDown,      TimerId::FillUp,
-    TimerId::HideCombo,      TimerId::WaitAfterClick, TimerId::WaitAfterInit,
+    TimerId::ClearSq,
+    TimerId::MoveDown,
+    TimerId::FillUp,
+    TimerId::HideCombo,
+    TimerId::WaitAfterClick,
+    TimerId::WaitAfterInit,
     TimerId::WaitAfterReactions,
 };
 

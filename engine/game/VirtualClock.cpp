@@ -11,7 +11,9 @@ void VirtualClock::setEnabled(TimerId timer, bool enabled) {
     }
 }
 
-bool VirtualClock::isEnabled(TimerId timer) const { return slots_[static_cast<int>(timer)].enabled; }
+bool VirtualClock::isEnabled(TimerId timer) const {
+    return slots_[static_cast<int>(timer)].enabled;
+}
 
 std::optional<TimerId> VirtualClock::nextTimer() const {
     std::optional<TimerId> best;
@@ -58,7 +60,9 @@ bool VirtualClock::fireNext() {
     return true;
 }
 
-bool VirtualClock::anyChainTimerEnabled() const { return chainRunning(*this); }
+bool VirtualClock::anyChainTimerEnabled() const {
+    return chainRunning(*this);
+}
 
 int VirtualClock::runUntilAtRest(int maxTicks) {
     int fired = 0;

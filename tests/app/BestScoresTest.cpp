@@ -55,8 +55,8 @@ private slots:
                                 << QList<std::uint64_t>{3, 2, 1};
         QTest::newRow("falling") << QList<qint64>{30, 20, 10} << QList<int>{1, 2, 3}
                                  << QList<std::uint64_t>{1, 2, 3};
-        QTest::newRow("ties after the earlier") << QList<qint64>{50, 50, 70, 50} << QList<int>{1, 2, 1, 4}
-                                                << QList<std::uint64_t>{3, 1, 2, 4};
+        QTest::newRow("ties after the earlier")
+            << QList<qint64>{50, 50, 70, 50} << QList<int>{1, 2, 1, 4} << QList<std::uint64_t>{3, 1, 2, 4};
     }
     void insertRanksBestFirstAndEqualScoresInTheOrderTheyCame() {
         QFETCH(QList<qint64>, scores);
@@ -131,8 +131,9 @@ private slots:
         QFETCH(QByteArray, value);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("scores.ini"));
-        writeFile(path, "[BestScores]\n1=20 1 2026-01-01 2\n2=" + value + "\nx=900 1 2026-01-01 9\n"
-                        "3=40 2 2026-01-02 4\n");
+        writeFile(path, "[BestScores]\n1=20 1 2026-01-01 2\n2=" + value +
+                            "\nx=900 1 2026-01-01 9\n"
+                            "3=40 2 2026-01-02 4\n");
         QSettings settings(path, QSettings::IniFormat);
         BestScores table;
         table.load(settings);

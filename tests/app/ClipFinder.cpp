@@ -30,8 +30,7 @@ int samplesFor(long long ms) {
 class Loudness {
 public:
     explicit Loudness(const std::vector<double>& samples) : sums_(samples.size() + 1, 0.0) {
-        for (std::size_t i = 0; i < samples.size(); ++i)
-            sums_[i + 1] = sums_[i] + samples[i] * samples[i];
+        for (std::size_t i = 0; i < samples.size(); ++i) sums_[i + 1] = sums_[i] + samples[i] * samples[i];
     }
     int size() const { return static_cast<int>(sums_.size()) - 1; }
     // Root mean square of the window at `start`; silence outside the samples.
@@ -126,8 +125,7 @@ std::vector<Found> ClipFinder::find(const QByteArray& recording, const std::vect
     if (played.empty()) return {};
     const Loudness heard(samplesOf(recording));
     std::vector<Loudness> clips;
-    for (const auto& clip : clips_)
-        clips.emplace_back(clip);
+    for (const auto& clip : clips_) clips.emplace_back(clip);
 
     // Up to the next clip, which cuts this one off.
     const auto windowsOf = [&](std::size_t i) {

@@ -26,7 +26,9 @@ void showActive(TestWindow& w) {
     QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
 }
 
-BoardOverlay* boardOf(TestWindow& w) { return w.control<BoardOverlay>("Board"); }
+BoardOverlay* boardOf(TestWindow& w) {
+    return w.control<BoardOverlay>("Board");
+}
 
 // Tab from "New Game" past the spinner onto the board, then the cursor to the square.
 void focusBoardAt(TestWindow& w, int square) {
@@ -145,9 +147,11 @@ private slots:
         QTest::keyClick(w.newGameButton(), Qt::Key_F10, Qt::ShiftModifier);
         QMenu* menu = w->findChild<QMenu*>("ContextMenu");
         QVERIFY(menu && menu->isVisible());
-        QCOMPARE(menu->actions().first()->text(), QStringLiteral("Game number %1").arg(w.game().gameNumber().value));
+        QCOMPARE(menu->actions().first()->text(),
+                 QStringLiteral("Game number %1").arg(w.game().gameNumber().value));
         for (const Shortcut& shortcut : shortcuts()) {
-            if (shortcut.scope != ShortcutScope::Window || shortcut.action == ShortcutAction::ContextMenu) continue;
+            if (shortcut.scope != ShortcutScope::Window || shortcut.action == ShortcutAction::ContextMenu)
+                continue;
             auto* action = w->findChild<QAction*>(QString::fromLatin1(shortcut.objectName));
             QVERIFY2(action && menu->actions().contains(action), shortcut.objectName);
             QCOMPARE(action->shortcuts(), keySequencesOf(shortcut));

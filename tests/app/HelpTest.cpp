@@ -105,7 +105,8 @@ private slots:
         const QString text = QString::fromUtf8(readme.readAll());
         for (const Shortcut& shortcut : shortcuts()) {
             if (shortcut.keys.empty()) continue;
-            const QString row = QStringLiteral("| %1 | %2 |").arg(keysTextOf(shortcut), descriptionOf(shortcut));
+            const QString row =
+                QStringLiteral("| %1 | %2 |").arg(keysTextOf(shortcut), descriptionOf(shortcut));
             QVERIFY2(text.contains(row), qPrintable(row));
         }
     }

@@ -188,8 +188,10 @@ private slots:
         const std::optional<bool> saved = saveWithin(SettingsStore(iniPath), std::chrono::seconds(5));
         QVERIFY2(saved.has_value(), "the save hung");
         QVERIFY(!*saved);
-        if (obstacle == Obstacle::LockIsADirectory) QCOMPARE(contentsOf(iniPath), before);
-        else QVERIFY(isCharacterDevice(dir.filePath("null")));
+        if (obstacle == Obstacle::LockIsADirectory)
+            QCOMPARE(contentsOf(iniPath), before);
+        else
+            QVERIFY(isCharacterDevice(dir.filePath("null")));
     }
 
     void aLinkToASettingsFileIsFollowedAndKept() {

@@ -29,7 +29,9 @@ bool inSignalMask(qint64 pid, const QByteArray& field, int signalNumber) {
     return false;
 }
 
-bool catchesSignal(qint64 pid, int signalNumber) { return inSignalMask(pid, "SigCgt:", signalNumber); }
+bool catchesSignal(qint64 pid, int signalNumber) {
+    return inSignalMask(pid, "SigCgt:", signalNumber);
+}
 
 bool writeFile(const QString& path, const QByteArray& contents) {
     QFile file(path);
@@ -65,8 +67,8 @@ void makeReadOnlyFolderWithStaleLock(const QString& configHome, const QString& f
         for (const QString& path : {folder, folder + "/Chromafall.ini"})
             QVERIFY(::chown(QFile::encodeName(path).constData(), kNobody, kNobody) == 0);
     }
-    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
-                                              QFile::ExeOther));
+    QVERIFY(QFile::setPermissions(folder,
+                                  QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
 }
 
 void runAsNobodyWhenRoot() {

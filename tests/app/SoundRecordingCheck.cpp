@@ -5,8 +5,8 @@
 // the null sink's monitor where it was started, sounding as long as it should up to its cut-off,
 // with silence after it. "none" instead runs the probe with no server: it must end in time,
 // silent, with one line on stderr. "muted" plays a clip, turns the game's sound switch off and
-// asks for three more: the recording must hold the first and silence after. Exits 0 on success, 1 on failure, 77 (skipped) when no
-// server can be started here.
+// asks for three more: the recording must hold the first and silence after. Exits 0 on success, 1 on failure,
+// 77 (skipped) when no server can be started here.
 #include "ClipFinder.h"
 #include "QtSoundPlayer.h"
 #include "Resources.h"
@@ -55,8 +55,7 @@ std::vector<std::vector<double>> gameClips() {
         const auto clip = file.open(QIODevice::ReadOnly) ? parseWave(file.readAll()) : std::nullopt;
         std::vector<double>& samples = clips.emplace_back();
         if (clip)
-            for (char byte : clip->samples)
-                samples.push_back((std::uint8_t(byte) - 128) * 256.0);
+            for (char byte : clip->samples) samples.push_back((std::uint8_t(byte) - 128) * 256.0);
     }
     return clips;
 }
@@ -123,7 +122,8 @@ int peakBetween(const QByteArray& recording, int fromMs, int toMs) {
     const auto* samples = reinterpret_cast<const std::int16_t*>(recording.constData());
     const qsizetype count = recording.size() / 2;
     int peak = 0;
-    for (qsizetype i = qsizetype(fromMs) * 11025 / 1000; i < std::min<qsizetype>(count, qsizetype(toMs) * 11025 / 1000); ++i)
+    for (qsizetype i = qsizetype(fromMs) * 11025 / 1000;
+         i < std::min<qsizetype>(count, qsizetype(toMs) * 11025 / 1000); ++i)
         peak = std::max(peak, std::abs(int(samples[i])));
     return peak;
 }
@@ -152,9 +152,11 @@ int checkSwitchedOff(SoundServer& server, const QString& probePath) {
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 3 || !QStringList{"pulseaudio", "pipewire", "none", "muted"}.contains(arguments[1])) {
-        std::fprintf(stderr,
-                     "usage: SoundRecordingCheck pulseaudio|pipewire|none|muted PATH-TO-quadrelle-sound-probe\n");
+    if (arguments.size() != 3 ||
+        !QStringList{"pulseaudio", "pipewire", "none", "muted"}.contains(arguments[1])) {
+        std::fprintf(
+            stderr,
+            "usage: SoundRecordingCheck pulseaudio|pipewire|none|muted PATH-TO-quadrelle-sound-probe\n");
         return 1;
     }
     const QString& probePath = arguments[2];

@@ -131,8 +131,7 @@ QString SoundServer::start() {
 
 void SoundServer::stop() {
     // The last started first: pipewire-pulse before the graph it serves.
-    for (auto it = daemons_.rbegin(); it != daemons_.rend(); ++it)
-        end(**it);
+    for (auto it = daemons_.rbegin(); it != daemons_.rend(); ++it) end(**it);
     daemons_.clear();
     if (dbusPid_ > 0) ::kill(pid_t(dbusPid_), SIGTERM);
     dbusPid_ = 0;

@@ -7,12 +7,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#define QUADRELLE_TEST_MAIN(TestClass)                                                   \
-    int main(int argc, char* argv[]) {                                                   \
-        QTemporaryDir configHome;                                                        \
-        qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());                     \
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen"); \
-        QApplication application(argc, argv);                                            \
-        TestClass test;                                                                  \
-        return QTest::qExec(&test, argc, argv);                                          \
+#define QUADRELLE_TEST_MAIN(TestClass)                                                                       \
+    int main(int argc, char* argv[]) {                                                                       \
+        QTemporaryDir configHome;                                                                            \
+        qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());                                         \
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");          \
+        QApplication application(argc, argv);                                                                \
+        TestClass test;                                                                                      \
+        return QTest::qExec(&test, argc, argv);                                                              \
     }

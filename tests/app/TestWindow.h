@@ -11,8 +11,8 @@
 #include <memory>
 
 #include "SettingsStore.h"
-#include "Tessarin.h"
 #include "TemplatePictures.h"
+#include "Tessarin.h"
 #include "game/SoundOutput.h"
 
 namespace quadrelle::app::testing {
@@ -31,15 +31,16 @@ struct TestWindow {
     Tessarin& operator*() { return *window; }
     Tessarin* operator->() { return window.get(); }
 
-    template <typename T = QWidget>
-    T* control(const char* name) const {
+    template <typename T = QWidget> T* control(const char* name) const {
         return window->findChild<T*>(QString::fromLatin1(name));
     }
     QLabel* label(const char* name) const { return control<QLabel>(name); }
     QString text(const char* name) const { return label(name)->text(); }
     QScrollBar* spinner() const { return control<QScrollBar>("HScrollLevel"); }
     QAbstractButton* newGameButton() const { return control<QAbstractButton>("Command1"); }
-    SquareWidget* square(int index) const { return control<SquareWidget>(qPrintable(QStringLiteral("sq%1").arg(index))); }
+    SquareWidget* square(int index) const {
+        return control<SquareWidget>(qPrintable(QStringLiteral("sq%1").arg(index)));
+    }
 
     const Game& game() const { return window->game(); }
     bool timerEnabled(TimerId timer) const { return game().timers().isEnabled(timer); }
@@ -82,7 +83,8 @@ inline std::array<Kind, kSquareCount> quietBoard() {
     static constexpr std::array<Kind, 5> kPlain = {Kind::K0, Kind::K1, Kind::K2, Kind::K3, Kind::K4};
     std::array<Kind, kSquareCount> kinds{};
     for (int i = 0; i < kSquareCount; ++i)
-        kinds[static_cast<std::size_t>(i)] = kPlain[static_cast<std::size_t>((rowOf(i) + 2 * columnOf(i)) % 5)];
+        kinds[static_cast<std::size_t>(i)] =
+            kPlain[static_cast<std::size_t>((rowOf(i) + 2 * columnOf(i)) % 5)];
     return kinds;
 }
 

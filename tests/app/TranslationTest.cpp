@@ -117,7 +117,7 @@ class TranslationTest : public QObject {
 
     QString language_;
 
-  private slots:
+private slots:
     void initTestCase() {
         writeSettings({});
         language_ = installTranslations(*QCoreApplication::instance());
@@ -126,8 +126,7 @@ class TranslationTest : public QObject {
 
     void captionsAreInTheLanguageOfTheLocale_data() {
         QTest::addColumn<QString>("caption");
-        for (const auto& [name, texts] : kCaptions)
-            QTest::newRow(name) << textIn(language_, texts);
+        for (const auto& [name, texts] : kCaptions) QTest::newRow(name) << textIn(language_, texts);
     }
 
     void captionsAreInTheLanguageOfTheLocale() {
@@ -175,8 +174,7 @@ class TranslationTest : public QObject {
         QCOMPARE(help.windowTitle(), textIn(language_, {"How to play", "Spielanleitung", "Comment jouer"}));
         const QString heading = textIn(language_, {"Five colours", "Fünf Farben", "Cinq couleurs"});
         QStringList texts;
-        for (const QLabel* label : help.findChildren<QLabel*>())
-            texts.append(label->text());
+        for (const QLabel* label : help.findChildren<QLabel*>()) texts.append(label->text());
         QVERIFY(texts.join(QLatin1Char('\n')).contains(QStringLiteral("<b>%1</b>").arg(heading)));
     }
 

@@ -11,12 +11,19 @@ using namespace quadrelle::app;
 
 namespace {
 
-QByteArray le32(quint32 v) { return QByteArray(reinterpret_cast<const char*>(&v), 4); }
-QByteArray le16(quint16 v) { return QByteArray(reinterpret_cast<const char*>(&v), 2); }
+QByteArray le32(quint32 v) {
+    return QByteArray(reinterpret_cast<const char*>(&v), 4);
+}
+QByteArray le16(quint16 v) {
+    return QByteArray(reinterpret_cast<const char*>(&v), 2);
+}
 
-QByteArray wave(quint16 formatTag, quint16 bits, const QByteArray& samples, const QByteArray& extraChunk = {}) {
-    const QByteArray fmt = le16(formatTag) + le16(1) + le32(11025) + le32(11025 * bits / 8) + le16(bits / 8) + le16(bits);
-    QByteArray body = "WAVE" + extraChunk + "fmt " + le32(16) + fmt + "data" + le32(quint32(samples.size())) + samples;
+QByteArray wave(quint16 formatTag, quint16 bits, const QByteArray& samples,
+                const QByteArray& extraChunk = {}) {
+    const QByteArray fmt =
+        le16(formatTag) + le16(1) + le32(11025) + le32(11025 * bits / 8) + le16(bits / 8) + le16(bits);
+    QByteArray body =
+        "WAVE" + extraChunk + "fmt " + le32(16) + fmt + "data" + le32(quint32(samples.size())) + samples;
     return "RIFF" + le32(quint32(body.size())) + body;
 }
 
@@ -46,13 +53,14 @@ private slots:
     void refusesWhatItCannotPlay() {
         QVERIFY(!parseWave("not a wave file"));
         QVERIFY(!parseWave(wave(3, 32, QByteArray(8, '\0')))); // floating point
-        QVERIFY(!parseWave(wave(1, 8, "abc").chopped(2)));      // data chunk cut short
+        QVERIFY(!parseWave(wave(1, 8, "abc").chopped(2)));     // data chunk cut short
     }
 
     void widensEightBitSamplesAroundSilenceAtZero_data() {
         QTest::addColumn<QByteArray>("samples");
         QTest::addColumn<QList<qint16>>("wide");
-        QTest::newRow("silence, louder, quieter") << QByteArray("\x80\x90\x70") << QList<qint16>{0, 4096, -4096};
+        QTest::newRow("silence, louder, quieter")
+            << QByteArray("\x80\x90\x70") << QList<qint16>{0, 4096, -4096};
         QTest::newRow("the extremes") << QByteArray("\x00\xff", 2) << QList<qint16>{-32768, 32512};
     }
 

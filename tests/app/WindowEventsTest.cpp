@@ -90,13 +90,16 @@ private slots:
     void movingTheSpinnerDuringAGameChangesOnlyTheStartLevel() {
         TestWindow w;
         w->show();
-        QTest::mouseClick(w.spinner(), Qt::LeftButton, {}, centreOfSpinnerPart(w.spinner(), QStyle::SC_ScrollBarSubLine));
+        QTest::mouseClick(w.spinner(), Qt::LeftButton, {},
+                          centreOfSpinnerPart(w.spinner(), QStyle::SC_ScrollBarSubLine));
         QCOMPARE(w.spinner()->value(), 8);
         QCOMPARE(w.text("LevelTxt"), QStringLiteral("2"));
         QCOMPARE(w.text("LabelLevel"), QStringLiteral("1"));
-        QTest::mouseClick(w.spinner(), Qt::LeftButton, {}, centreOfSpinnerPart(w.spinner(), QStyle::SC_ScrollBarSubLine));
+        QTest::mouseClick(w.spinner(), Qt::LeftButton, {},
+                          centreOfSpinnerPart(w.spinner(), QStyle::SC_ScrollBarSubLine));
         QCOMPARE(w.text("LevelTxt"), QStringLiteral("3"));
-        QTest::mouseClick(w.spinner(), Qt::LeftButton, {}, centreOfSpinnerPart(w.spinner(), QStyle::SC_ScrollBarAddLine));
+        QTest::mouseClick(w.spinner(), Qt::LeftButton, {},
+                          centreOfSpinnerPart(w.spinner(), QStyle::SC_ScrollBarAddLine));
         QCOMPARE(w.text("LevelTxt"), QStringLiteral("2"));
         QCOMPARE(w.text("LabelLevel"), QStringLiteral("1"));
         QTest::mouseClick(w.newGameButton(), Qt::LeftButton);
@@ -141,7 +144,8 @@ private slots:
         QTest::addColumn<int>("qtButton");
         QTest::addColumn<int>("qtModifiers");
         QTest::addColumn<int>("expected"); // -1: ignored
-        const int none = Qt::NoModifier, shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier, alt = Qt::AltModifier;
+        const int none = Qt::NoModifier, shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier,
+                  alt = Qt::AltModifier;
         const int plain = int(Button::Plain), special = int(Button::Special);
         QTest::newRow("left") << int(Qt::LeftButton) << none << plain;
         QTest::newRow("right") << int(Qt::RightButton) << none << special;
@@ -215,7 +219,8 @@ private slots:
 
         // The game keeps the half of plain presses only.
         QCOMPARE(w.game().counters().pressedHalf, special ? std::nullopt : std::optional<Half>(Half::Upper));
-        // A plain release ends the new board's settling and restarts the scan delay; a special one does nothing.
+        // A plain release ends the new board's settling and restarts the scan delay; a special one does
+        // nothing.
         QCOMPARE(w.game().counters().freshBoard, special);
         QCOMPARE(w.timerEnabled(TimerId::WaitAfterClick), !special);
     }

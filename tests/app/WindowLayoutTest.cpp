@@ -34,7 +34,8 @@ private slots:
     void windowIconHasEverySizeOfTheResources() {
         TestWindow w;
         const QList<QSize> sizes = w->windowIcon().availableSizes();
-        for (int size : {32, 48, 64, 128, 256}) QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+        for (int size : {32, 48, 64, 128, 256})
+            QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
     }
 
     void windowHasACloseButtonOnly() {
@@ -206,8 +207,10 @@ private slots:
             }
         }
         QVERIFY2(captionEnd >= 0 && countStart < both.width(), "both texts are drawn");
-        QVERIFY2(countStart > captionEnd, qPrintable(QStringLiteral("the count starts at %1, within the x ending at %2")
-                                                       .arg(countStart).arg(captionEnd)));
+        QVERIFY2(countStart > captionEnd,
+                 qPrintable(QStringLiteral("the count starts at %1, within the x ending at %2")
+                                .arg(countStart)
+                                .arg(captionEnd)));
         // One grey band from end to end, under the count too.
         for (int x = 0; x < both.width(); ++x)
             for (int y : {0, both.height() - 1}) QCOMPARE(both.pixelColor(x, y), QColor(192, 192, 192));
@@ -241,7 +244,8 @@ private slots:
         QVERIFY(w.game().counters().freshBoard);
         QCOMPARE(w.game().counters().reactionCount, 0);
         QVERIFY(w.timerEnabled(TimerId::WaitAfterInit));
-        for (int i = 0; i < kSquareCount; ++i) QVERIFY(showsPicture(w.square(i), w.game().board()[i].picture));
+        for (int i = 0; i < kSquareCount; ++i)
+            QVERIFY(showsPicture(w.square(i), w.game().board()[i].picture));
     }
 
     // The board joins the chain last, and only by Tab: a click never gives it the focus.
@@ -296,7 +300,7 @@ private slots:
     void eachSquareShowsItsPictureInAGrabOfTheWindow() {
         TestWindow w;
         std::array<Kind, kSquareCount> kinds = quietBoard();
-        const std::array<Kind, 8> extra = {Kind::K0up, Kind::K1updown, Kind::K2down, Kind::K3updown,
+        const std::array<Kind, 8> extra = {Kind::K0up,   Kind::K1updown, Kind::K2down,  Kind::K3updown,
                                            Kind::K4down, Kind::Wildcard, Kind::Removed, Kind::K3up};
         for (std::size_t n = 0; n < extra.size(); ++n) kinds[4 * n + 1] = extra[n];
         setPosition(w, kinds);

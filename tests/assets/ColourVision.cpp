@@ -23,12 +23,9 @@ const Matrix& matrixFor(Deficiency deficiency) {
                                        {0.004733, 0.691367, 0.303900}}};
     // clang-format on
     switch (deficiency) {
-    case Deficiency::Protanopia:
-        return protanopia;
-    case Deficiency::Deuteranopia:
-        return deuteranopia;
-    default:
-        return tritanopia;
+    case Deficiency::Protanopia: return protanopia;
+    case Deficiency::Deuteranopia: return deuteranopia;
+    default: return tritanopia;
     }
 }
 

@@ -24,8 +24,7 @@ bool isGreen(QRgb p) {
 
 void IconTest::everySizeIsOpaque_data() {
     QTest::addColumn<int>("size");
-    for (int size : {32, 48, 64, 128, 256})
-        QTest::addRow("%d", size) << size;
+    for (int size : {32, 48, 64, 128, 256}) QTest::addRow("%d", size) << size;
 }
 
 void IconTest::everySizeIsOpaque() {

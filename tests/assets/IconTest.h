@@ -6,7 +6,7 @@
 class IconTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void everySizeIsOpaque_data();
     void everySizeIsOpaque();
     void drawnInTheListedGreens();

@@ -50,8 +50,7 @@ int countPixels(const QImage& image, const PixelTest& test, const QRect& area) {
     int count = 0;
     const QRect r = areaOrWhole(image, area);
     for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            count += test(image.pixel(x, y)) ? 1 : 0;
+        for (int x = r.left(); x <= r.right(); ++x) count += test(image.pixel(x, y)) ? 1 : 0;
     return count;
 }
 

@@ -25,8 +25,7 @@ bool notBlack(QRgb p) {
 
 void PicturesTest::bothSizesAreOpaque_data() {
     QTest::addColumn<QString>("name");
-    for (const QString& name : allPictures)
-        QTest::newRow(qPrintable(name)) << name;
+    for (const QString& name : allPictures) QTest::newRow(qPrintable(name)) << name;
 }
 
 void PicturesTest::bothSizesAreOpaque() {
@@ -131,8 +130,7 @@ void PicturesTest::arrowsSitInTheirRows() {
 
 void PicturesTest::markedCornersAreOpen_data() {
     QTest::addColumn<int>("digit");
-    for (int digit = 1; digit <= 4; ++digit)
-        QTest::addRow("tri%dr", digit) << digit;
+    for (int digit = 1; digit <= 4; ++digit) QTest::addRow("tri%dr", digit) << digit;
 }
 
 // Where the whole outline turns its corners, the marked outline has nothing.
@@ -159,8 +157,7 @@ void PicturesTest::markedCornersAreOpen() {
 
 void PicturesTest::markedLookHasFourPieces_data() {
     QTest::addColumn<int>("digit");
-    for (int digit = 0; digit <= 4; ++digit)
-        QTest::addRow("tri%dr", digit) << digit;
+    for (int digit = 0; digit <= 4; ++digit) QTest::addRow("tri%dr", digit) << digit;
 }
 
 // Four bars, one per side; colour 0 has four dots in a 2 x 2 block instead.

@@ -6,7 +6,7 @@
 class PicturesTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void bothSizesAreOpaque_data();
     void bothSizesAreOpaque();
     void emptyPictureIsAllBlack();

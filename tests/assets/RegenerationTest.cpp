@@ -60,8 +60,7 @@ void RegenerationTest::bothPictureSetsAreWritten() {
 
 void RegenerationTest::everyFileIsIdentical_data() {
     QTest::addColumn<QString>("file");
-    for (const QString& file : filesBelow(output_.path()))
-        QTest::newRow(qPrintable(file)) << file;
+    for (const QString& file : filesBelow(output_.path())) QTest::newRow(qPrintable(file)) << file;
 }
 
 void RegenerationTest::everyFileIsIdentical() {

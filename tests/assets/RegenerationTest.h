@@ -7,13 +7,13 @@
 class RegenerationTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase();
     void sameFilesAreWritten();
     void bothPictureSetsAreWritten();
     void everyFileIsIdentical_data();
     void everyFileIsIdentical();
 
-  private:
+private:
     QTemporaryDir output_;
 };

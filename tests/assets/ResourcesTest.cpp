@@ -22,8 +22,7 @@ QSet<QString> assetFilesOnDisk() {
     QSet<QString> files;
     for (const QString folder : {"pictures", "icon", "sounds"}) {
         QDirIterator it(assetPath(folder), QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext())
-            files << QDir(assetPath(QString())).relativeFilePath(it.next());
+        while (it.hasNext()) files << QDir(assetPath(QString())).relativeFilePath(it.next());
     }
     return files;
 }

@@ -6,7 +6,7 @@
 class ResourcesTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void listsEveryAssetFile();
     void picturesLoadByName_data();
     void picturesLoadByName();

@@ -6,7 +6,7 @@
 class SoundClipsTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void headerIsCanonical_data();
     void headerIsCanonical();
     void peaksStayQuiet_data();

@@ -32,8 +32,7 @@ QImage withSymbol(const QString& name, int scale) {
 int differingPixels(const QImage& a, const QImage& b, const QRect& area) {
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+        for (int x = area.left(); x <= area.right(); ++x) count += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
     return count;
 }
 
@@ -78,8 +77,7 @@ void SymbolsTest::twinDiffersOnlyInTheSymbolCorner() {
 
 void SymbolsTest::aColourShowsOneSymbolOnAllItsPictures_data() {
     QTest::addColumn<int>("digit");
-    for (int digit = 0; digit < 5; ++digit)
-        QTest::addRow("colour %d", digit) << digit;
+    for (int digit = 0; digit < 5; ++digit) QTest::addRow("colour %d", digit) << digit;
 }
 
 void SymbolsTest::aColourShowsOneSymbolOnAllItsPictures() {

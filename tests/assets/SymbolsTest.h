@@ -8,7 +8,7 @@
 class SymbolsTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void twinDiffersOnlyInTheSymbolCorner_data();
     void twinDiffersOnlyInTheSymbolCorner();
     void aColourShowsOneSymbolOnAllItsPictures_data();

@@ -47,8 +47,10 @@ TEST(SavedSettings, WideHighScoresAndEveryStartLevelRoundTrip) {
 }
 
 TEST(SavedSettings, AStartLevelOutsideOneToNineIsHeldToItAndANegativeHighScoreIsNone) {
-    const std::tuple<Settings, Settings> cases[] = {
-        {{-5, 0}, {0, 1}}, {{7, 10}, {7, 9}}, {{7, -3}, {7, 1}}, {{kMaxStoredHighScore, 9}, {kMaxStoredHighScore, 9}}};
+    const std::tuple<Settings, Settings> cases[] = {{{-5, 0}, {0, 1}},
+                                                    {{7, 10}, {7, 9}},
+                                                    {{7, -3}, {7, 1}},
+                                                    {{kMaxStoredHighScore, 9}, {kMaxStoredHighScore, 9}}};
     for (const auto& [given, kept] : cases) {
         GameHarness h;
         h.game.start(given, GameNumber{});
@@ -63,9 +65,9 @@ struct HighScoreCase {
 
 TEST(HighScore, GameOverKeepsTheHigherOfScoreAndHighScoreBeyondSixteenBits) {
     const HighScoreCase cases[] = {
-        {150, 120, 150},     {120, 120, 120},     {90, 120, 120},      {40000, 32767, 40000},
-        {32768, 32767, 32768}, {70000, 65536, 70000}, {65536, 70000, 70000}, {65536, 4464, 65536},
-        {32767, 40000, 40000},
+        {150, 120, 150},       {120, 120, 120},       {90, 120, 120},
+        {40000, 32767, 40000}, {32768, 32767, 32768}, {70000, 65536, 70000},
+        {65536, 70000, 70000}, {65536, 4464, 65536},  {32767, 40000, 40000},
     };
     for (const HighScoreCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.score) + " against " + std::to_string(c.highScore));

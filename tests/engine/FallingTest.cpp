@@ -1,5 +1,5 @@
-#include "GameHarness.h"
 #include "removal/Falling.h"
+#include "GameHarness.h"
 
 namespace quadrelle::test {
 namespace {
@@ -27,95 +27,111 @@ const FallCase kFallCases[] = {
     3up   3down   3updown 4down 1234    0
     1     2       3       4     0up     1up
     1down 1updown 2up     2down 2updown 3up
-    3down 3updown 4down   1234  0       1 )", R"(
+    3down 3updown 4down   1234  0       1 )",
+     R"(
     0     .       .       .     4       0up
     1up   1down   1updown 2up   2down   2updown
     3up   3down   3updown 4down 1234    0
     1     2       3       4     0up     1up
     1down 1updown 2up     2down 2updown 3up
-    3down 3updown 4down   1234  0       1 )", FallDirection::Down},
+    3down 3updown 4down   1234  0       1 )",
+     FallDirection::Down},
     {"GapsInTheBottomRowStayWhereTheyAre", R"(
     0     1       2       3     4       0up
     1up   1down   1updown 2up   2down   2updown
     3up   3down   3updown 4down 1234    0
     1     2       3       4     0up     1up
     1down 1updown 2up     2down 2updown 3up
-    3down 3updown .       .     .       1 )", R"(
+    3down 3updown .       .     .       1 )",
+     R"(
     0     1       2       3     4       0up
     1up   1down   1updown 2up   2down   2updown
     3up   3down   3updown 4down 1234    0
     1     2       3       4     0up     1up
     1down 1updown 2up     2down 2updown 3up
-    3down 3updown .       .     .       1 )", FallDirection::Up},
+    3down 3updown .       .     .       1 )",
+     FallDirection::Up},
     {"ARowTwoRunFallsFromAbove", R"(
     0     1       2       3     4       0up
     1up   1down   1updown 2up   2down   2updown
     .     .       .       4down 1234    0
     1     2       3       4     0up     1up
     1down 1updown 2up     2down 2updown 3up
-    3down 3updown 4down   1234  0       1 )", R"(
+    3down 3updown 4down   1234  0       1 )",
+     R"(
     .     .       .       3     4       0up
     0     1       2       2up   2down   2updown
     1up   1down   1updown 4down 1234    0
     1     2       3       4     0up     1up
     1down 1updown 2up     2down 2updown 3up
-    3down 3updown 4down   1234  0       1 )", FallDirection::Down},
+    3down 3updown 4down   1234  0       1 )",
+     FallDirection::Down},
     {"ARowThreeRunIsClosedFromBelow", R"(
     0     1       2       3     4       0up
     1up   1down   1updown 2up   2down   2updown
     3up   3down   3updown 4down 1234    0
     1     .       .       .     0up     1up
     1down 1updown 2up     2down 2updown 3up
-    3down 3updown 4down   1234  0       1 )", R"(
+    3down 3updown 4down   1234  0       1 )",
+     R"(
     0     1       2       3     4       0up
     1up   1down   1updown 2up   2down   2updown
     3up   3down   3updown 4down 1234    0
     1     1updown 2up     2down 0up     1up
     1down 3updown 4down   1234  2updown 3up
-    3down .       .       .     0       1 )", FallDirection::Up},
+    3down .       .       .     0       1 )",
+     FallDirection::Up},
     {"AColumnRunInRowsTwoToFourIsClosedFromBelow", R"(
     0     1       2       3     4       0up
     1up   1down   1updown 2up   2down   2updown
     3up   3down   3updown 4down .       0
     1     2       3       4     .       1up
     1down 1updown 2up     2down .       3up
-    3down 3updown 4down   1234  0       1 )", R"(
+    3down 3updown 4down   1234  0       1 )",
+     R"(
     0     1       2       3     4       0up
     1up   1down   1updown 2up   2down   2updown
     3up   3down   3updown 4down 0       0
     1     2       3       4     .       1up
     1down 1updown 2up     2down .       3up
-    3down 3updown 4down   1234  .       1 )", FallDirection::Up},
+    3down 3updown 4down   1234  .       1 )",
+     FallDirection::Up},
     {"GapsInRowsOneAndFourMakeTheWholeBoardRise", R"(
     0     1       2       3     4       0up
     .     1down   1updown 2up   2down   2updown
     3up   3down   3updown 4down 1234    0
     1     2       3       4     0up     1up
     1down 1updown 2up     2down 2updown .
-    3down 3updown 4down   1234  0       1 )", R"(
+    3down 3updown 4down   1234  0       1 )",
+     R"(
     0       1       2       3     4       0up
     3up     1down   1updown 2up   2down   2updown
     1       3down   3updown 4down 1234    0
     1down   2       3       4     0up     1up
     3down   1updown 2up     2down 2updown 1
-    .       3updown 4down   1234  0       . )", FallDirection::Up},
+    .       3updown 4down   1234  0       . )",
+     FallDirection::Up},
     {"TwoGapsInOneColumnFallKeepingTheOrder", R"(
     0     1       2       3     4       0up
     1up   1down   .       2up   2down   2updown
     3up   3down   3updown 4down 1234    0
     1     2       .       4     0up     1up
     1down 1updown 2up     2down 2updown 3up
-    3down 3updown 4down   1234  0       1 )", R"(
+    3down 3updown 4down   1234  0       1 )",
+     R"(
     0     1       .       3     4       0up
     1up   1down   .       2up   2down   2updown
     3up   3down   2       4down 1234    0
     1     2       3updown 4     0up     1up
     1down 1updown 2up     2down 2updown 3up
-    3down 3updown 4down   1234  0       1 )", FallDirection::Down},
+    3down 3updown 4down   1234  0       1 )",
+     FallDirection::Down},
     {"ABoardWithoutGapsIsLeftAsItIs", kBase, kBase, FallDirection::Up},
 };
 
-void PrintTo(const FallCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FallCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Falling : public testing::TestWithParam<FallCase> {};
 
@@ -144,7 +160,9 @@ TEST_P(Falling, ClosesTheGapsTowardsTheNearerEdgeAndTheRefillFillsWhatIsLeft) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EdgeCases, Falling, testing::ValuesIn(kFallCases),
-                         [](const testing::TestParamInfo<FallCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<FallCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(FallingStep, AColumnWithoutGapsIsNeverChangedWhileOthersMove) {
     Board board = boardOf(kBase);

@@ -6,7 +6,9 @@
 namespace quadrelle::test {
 namespace {
 
-Kind drawAt(std::int64_t level, int r) { return kindForDraw(oddsRowForLevel(level), r); }
+Kind drawAt(std::int64_t level, int r) {
+    return kindForDraw(oddsRowForLevel(level), r);
+}
 
 TEST(OddsTable, EveryBoundTakesItsOwnKindAndTheNextDrawTheNextKindOn) {
     for (const LevelOdds& odds : kLevelOdds) {

@@ -27,10 +27,15 @@ namespace quadrelle {
 
 // Readable failure messages for squares and kinds.
 inline void PrintTo(const Square& square, std::ostream* os) {
-    *os << "{" << kindText(square.kind) << ", " << pictureName(square.picture) << (square.marked ? ", marked}" : "}");
+    *os << "{" << kindText(square.kind) << ", " << pictureName(square.picture)
+        << (square.marked ? ", marked}" : "}");
 }
-inline void PrintTo(Kind kind, std::ostream* os) { *os << '"' << kindText(kind) << '"'; }
-inline void PrintTo(Clip clip, std::ostream* os) { *os << (clip == Clip::Reaction ? "reaction" : "single removal"); }
+inline void PrintTo(Kind kind, std::ostream* os) {
+    *os << '"' << kindText(kind) << '"';
+}
+inline void PrintTo(Clip clip, std::ostream* os) {
+    *os << (clip == Clip::Reaction ? "reaction" : "single removal");
+}
 
 } // namespace quadrelle
 
@@ -125,7 +130,9 @@ inline Board boardOf(std::string_view layout) {
     return board;
 }
 
-inline std::string boardText(std::string_view layout) { return boardText(boardOf(layout)); }
+inline std::string boardText(std::string_view layout) {
+    return boardText(boardOf(layout));
+}
 
 // A board where no triple can form, even with any one square changed to any colour: every
 // line runs through three different colours in turn. Colours are digits, arrows optional.
@@ -145,7 +152,8 @@ inline std::string quietBoardWith(std::initializer_list<std::pair<int, std::stri
                                   std::string_view colours = "012", bool arrows = false) {
     const auto base = parseBoard(quietBoard(colours, arrows));
     std::array<std::string, kSquareCount> texts;
-    for (int i = 0; i < kSquareCount; ++i) texts[static_cast<std::size_t>(i)] = kindText(base[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < kSquareCount; ++i)
+        texts[static_cast<std::size_t>(i)] = kindText(base[static_cast<std::size_t>(i)]);
     for (const auto& [index, kind] : changes) texts[static_cast<std::size_t>(index)] = kind;
     std::string text;
     for (const auto& t : texts) text += t + " ";
@@ -222,7 +230,8 @@ struct GameHarness {
 
     // The next squares that the fill gives a kind receive these kinds, in index order.
     void refillWith(std::initializer_list<std::string_view> kinds) {
-        for (std::string_view k : kinds) random.script.push_back(uniformFor(game.counters().level, kindOf(k)));
+        for (std::string_view k : kinds)
+            random.script.push_back(uniformFor(game.counters().level, kindOf(k)));
     }
 
     // The next full fill gives the board these 36 kinds.

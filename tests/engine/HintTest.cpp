@@ -26,18 +26,20 @@ TEST_P(HintFinding, namesTheSquareAndMoveThatReact) {
 // Row 0 of the quiet board reads 0 1 2 0 1 2, row 5 reads 2 0 1 2 0 1.
 INSTANTIATE_TEST_SUITE_P(
     engine, HintFinding,
-    ::testing::Values(HintCase{"noArrowNoMove", quietBoard(), std::nullopt},
-                      HintCase{"arrowsThatReactNowhere", quietBoard("012", true), std::nullopt},
-                      HintCase{"stepUpCompletesARow", quietBoardWith({{0, "2"}, {1, "2"}, {2, "1up"}}), Hint{2, HintMove::StepUp}},
-                      HintCase{"twoWaySquareStepsDown", quietBoardWith({{0, "1"}, {1, "1"}, {2, "2updown"}}),
-                               Hint{2, HintMove::StepDown}},
-                      HintCase{"searchWhereNoStepReacts", quietBoardWith({{0, "2"}, {1, "2"}, {2, "0up"}}),
-                               Hint{2, HintMove::Search}},
-                      HintCase{"aStepAnywhereBeatsAnEarlierSearch",
-                               quietBoardWith({{0, "2"}, {1, "2"}, {2, "0up"}, {33, "2"}, {34, "2"}, {35, "1up"}}),
-                               Hint{35, HintMove::StepUp}},
-                      HintCase{"theWildcardCompletesAnyColour", quietBoardWith({{0, "1234"}, {1, "2"}, {2, "1up"}}),
-                               Hint{2, HintMove::StepUp}}),
+    ::testing::Values(
+        HintCase{"noArrowNoMove", quietBoard(), std::nullopt},
+        HintCase{"arrowsThatReactNowhere", quietBoard("012", true), std::nullopt},
+        HintCase{"stepUpCompletesARow", quietBoardWith({{0, "2"}, {1, "2"}, {2, "1up"}}),
+                 Hint{2, HintMove::StepUp}},
+        HintCase{"twoWaySquareStepsDown", quietBoardWith({{0, "1"}, {1, "1"}, {2, "2updown"}}),
+                 Hint{2, HintMove::StepDown}},
+        HintCase{"searchWhereNoStepReacts", quietBoardWith({{0, "2"}, {1, "2"}, {2, "0up"}}),
+                 Hint{2, HintMove::Search}},
+        HintCase{"aStepAnywhereBeatsAnEarlierSearch",
+                 quietBoardWith({{0, "2"}, {1, "2"}, {2, "0up"}, {33, "2"}, {34, "2"}, {35, "1up"}}),
+                 Hint{35, HintMove::StepUp}},
+        HintCase{"theWildcardCompletesAnyColour", quietBoardWith({{0, "1234"}, {1, "2"}, {2, "1up"}}),
+                 Hint{2, HintMove::StepUp}}),
     [](const ::testing::TestParamInfo<HintCase>& info) { return std::string(info.param.name); });
 
 } // namespace

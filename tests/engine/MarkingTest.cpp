@@ -1,5 +1,5 @@
-#include "GameHarness.h"
 #include "removal/Marking.h"
+#include "GameHarness.h"
 
 namespace quadrelle::test {
 namespace {
@@ -25,7 +25,8 @@ TEST(RunMarking, AllThreeSquaresTakeTheKindOfTheFirstSquareThatIsNotAWildcard) {
             SCOPED_TRACE(std::string(c.kinds[0]) + " " + std::string(c.kinds[1]) + " " +
                          std::string(c.kinds[2]) + (step == 1 ? " across" : " down"));
             Board board = boardOf(quietBoard());
-            for (int i = 0; i < 3; ++i) board.setKindAndPicture(14 + i * step, kindOf(c.kinds[static_cast<std::size_t>(i)]));
+            for (int i = 0; i < 3; ++i)
+                board.setKindAndPicture(14 + i * step, kindOf(c.kinds[static_cast<std::size_t>(i)]));
             const Board before = board;
             markRun(board, 14, step);
             for (int i = 0; i < kSquareCount; ++i) {
@@ -51,12 +52,12 @@ TEST(RunMarking, MarkingAloneRemovesNothing) {
 
 TEST(SquareMarking, EachKindShowsTheMarkedPictureOfItsColour) {
     const std::pair<std::string_view, Picture> table[] = {
-        {"0", Picture::Tri0r},       {"0up", Picture::Tri0r},    {"1", Picture::Tri1r},
-        {"1up", Picture::Tri1r},     {"1down", Picture::Tri1r},  {"1updown", Picture::Tri1r},
-        {"2", Picture::Tri2r},       {"2up", Picture::Tri2r},    {"2down", Picture::Tri2r},
-        {"2updown", Picture::Tri2r}, {"3", Picture::Tri3r},      {"3up", Picture::Tri3r},
+        {"0", Picture::Tri0r},       {"0up", Picture::Tri0r},     {"1", Picture::Tri1r},
+        {"1up", Picture::Tri1r},     {"1down", Picture::Tri1r},   {"1updown", Picture::Tri1r},
+        {"2", Picture::Tri2r},       {"2up", Picture::Tri2r},     {"2down", Picture::Tri2r},
+        {"2updown", Picture::Tri2r}, {"3", Picture::Tri3r},       {"3up", Picture::Tri3r},
         {"3down", Picture::Tri3r},   {"3updown", Picture::Tri3r}, {"4", Picture::Tri4r},
-        {"4down", Picture::Tri4r},   {"1234", Picture::Sq1234},  {"Removed", Picture::Tri2r},
+        {"4down", Picture::Tri4r},   {"1234", Picture::Sq1234},   {"Removed", Picture::Tri2r},
     };
     for (const auto& [text, picture] : table) {
         SCOPED_TRACE(std::string(text));

@@ -24,8 +24,9 @@ TEST_P(Monkey, RandomPlayKeepsEveryInvariantAfterEveryEvent) {
     const auto expectHolds = [&](int event) {
         const auto broken = checker.check(game);
         if (broken.empty()) return true;
-        ADD_FAILURE() << "seed " << seed << ", event " << event << " (" << lastEvent << "): " << broken.front()
-                      << "\n" << boardText(game.board());
+        ADD_FAILURE() << "seed " << seed << ", event " << event << " (" << lastEvent
+                      << "): " << broken.front() << "\n"
+                      << boardText(game.board());
         return false;
     };
     int ticks = 0;
@@ -86,8 +87,8 @@ TEST_P(Monkey, RandomPlayKeepsEveryInvariantAfterEveryEvent) {
     EXPECT_GT(std::count(sound.played.begin(), sound.played.end(), Clip::Reaction), 20);
     EXPECT_GT(std::count(sound.played.begin(), sound.played.end(), Clip::SingleRemoval), 0);
     EXPECT_GT(bestScore, 50);
-    std::printf("seed %llu: %d ticks, %zu removals, best score %lld\n", static_cast<unsigned long long>(seed), ticks,
-                sound.played.size(), static_cast<long long>(bestScore));
+    std::printf("seed %llu: %d ticks, %zu removals, best score %lld\n", static_cast<unsigned long long>(seed),
+                ticks, sound.played.size(), static_cast<long long>(bestScore));
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, Monkey, testing::Range<std::uint64_t>(1, 6),

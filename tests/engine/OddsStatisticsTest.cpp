@@ -12,16 +12,18 @@ struct Shares {
 
 // Shares of the square families by level, as the game promises them (rounded to 0.1 %).
 constexpr Shares kShares[] = {
-    {1, 12.6, 87.4, 0, 0},      {2, 22.7, 77.3, 0, 0},      {3, 25.3, 74.7, 10.3, 0},
-    {4, 29.8, 68.8, 5.4, 1.5},  {5, 33.8, 64.5, 6.1, 1.7},  {6, 35.7, 62.5, 8.6, 1.8},
-    {7, 39.1, 59.0, 11.7, 2.0}, {8, 42.7, 55.1, 12.8, 2.1}, {9, 46.3, 51.4, 13.9, 2.3},
+    {1, 12.6, 87.4, 0, 0},       {2, 22.7, 77.3, 0, 0},      {3, 25.3, 74.7, 10.3, 0},
+    {4, 29.8, 68.8, 5.4, 1.5},   {5, 33.8, 64.5, 6.1, 1.7},  {6, 35.7, 62.5, 8.6, 1.8},
+    {7, 39.1, 59.0, 11.7, 2.0},  {8, 42.7, 55.1, 12.8, 2.1}, {9, 46.3, 51.4, 13.9, 2.3},
     {10, 52.6, 44.7, 12.6, 2.6},
 };
 
 constexpr int kFills = 27'778; // 36 squares each: just over a million draws
 constexpr double kTolerancePp = 0.3;
 
-void PrintTo(const Shares& s, std::ostream* os) { *os << "level " << s.level; }
+void PrintTo(const Shares& s, std::ostream* os) {
+    *os << "level " << s.level;
+}
 
 class OddsStatistics : public testing::TestWithParam<Shares> {};
 
@@ -39,7 +41,9 @@ TEST_P(OddsStatistics, AMillionFilledSquaresMatchTheLevelOdds) {
         for (const Square& square : board) ++counts[static_cast<std::size_t>(square.kind)];
     }
     const double n = static_cast<double>(kFills) * kSquareCount;
-    const auto pct = [&](Kind kind) { return 100.0 * static_cast<double>(counts[static_cast<std::size_t>(kind)]) / n; };
+    const auto pct = [&](Kind kind) {
+        return 100.0 * static_cast<double>(counts[static_cast<std::size_t>(kind)]) / n;
+    };
 
     double plain = 0, arrow = 0, twoWay = 0;
     for (Kind kind : kPlayKinds) {
@@ -51,7 +55,8 @@ TEST_P(OddsStatistics, AMillionFilledSquaresMatchTheLevelOdds) {
     EXPECT_NEAR(arrow, expected.arrow, kTolerancePp);
     EXPECT_NEAR(twoWay, expected.twoWay, kTolerancePp);
     EXPECT_NEAR(pct(Kind::Wildcard), expected.wildcard, kTolerancePp);
-    EXPECT_EQ(counts[static_cast<std::size_t>(Kind::Removed)] + counts[static_cast<std::size_t>(Kind::Empty)], 0);
+    EXPECT_EQ(counts[static_cast<std::size_t>(Kind::Removed)] + counts[static_cast<std::size_t>(Kind::Empty)],
+              0);
 
     // Each band is as wide as its bound minus the bound before it; the first band gains the
     // draws that round down to 0, the band ending at the total loses those that round up past it.

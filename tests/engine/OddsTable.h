@@ -8,8 +8,8 @@
 namespace quadrelle::test {
 
 inline constexpr std::array<std::string_view, 17> kChainTexts = {
-    "4down", "3up", "3down", "3updown", "2up", "2down", "2updown", "1up", "1down",
-    "1updown", "0up", "4", "3", "2", "1", "0", "1234"};
+    "4down",   "3up", "3down", "3updown", "2up", "2down", "2updown", "1up", "1down",
+    "1updown", "0up", "4",     "3",       "2",   "1",     "0",       "1234"};
 
 struct LevelOdds {
     int level;

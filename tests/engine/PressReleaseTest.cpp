@@ -17,11 +17,11 @@ struct StepCase {
 TEST(ColourStep, APlainClickMovesTheColourOneStepAlongTheArrow) {
     constexpr Half kUpper = Half::Upper, kLower = Half::Lower;
     const StepCase cases[] = {
-        {"0up", kUpper, "1up"},       {"1up", kLower, "2up"},         {"2up", kUpper, "3up"},
-        {"3up", kLower, "4"},         {"4down", kUpper, "3down"},     {"3down", kLower, "2down"},
-        {"2down", kUpper, "1down"},   {"1down", kLower, "0"},         {"1updown", kUpper, "2up"},
-        {"1updown", kLower, "0"},     {"2updown", kUpper, "3up"},     {"2updown", kLower, "1down"},
-        {"3updown", kUpper, "4"},     {"3updown", kLower, "2down"},
+        {"0up", kUpper, "1up"},     {"1up", kLower, "2up"},       {"2up", kUpper, "3up"},
+        {"3up", kLower, "4"},       {"4down", kUpper, "3down"},   {"3down", kLower, "2down"},
+        {"2down", kUpper, "1down"}, {"1down", kLower, "0"},       {"1updown", kUpper, "2up"},
+        {"1updown", kLower, "0"},   {"2updown", kUpper, "3up"},   {"2updown", kLower, "1down"},
+        {"3updown", kUpper, "4"},   {"3updown", kLower, "2down"},
     };
     for (const StepCase& c : cases) {
         SCOPED_TRACE(std::string(c.from) + (c.pressed == kUpper ? " pressed high" : " pressed low"));
@@ -47,11 +47,16 @@ struct SearchCase {
 };
 
 const SearchCase kSearches[] = {
-    {"0up", {"1up", "2up", "3up", "4"}},       {"1up", {"2up", "3up", "4"}},
-    {"2up", {"3up", "4"}},                      {"3up", {"4"}},
-    {"4down", {"3down", "2down", "1down", "0"}}, {"3down", {"2down", "1down", "0"}},
-    {"2down", {"1down", "0"}},                  {"1down", {"0"}},
-    {"1updown", {"2up", "0", "3up", "4"}},     {"2updown", {"3up", "1down", "4", "0"}},
+    {"0up", {"1up", "2up", "3up", "4"}},
+    {"1up", {"2up", "3up", "4"}},
+    {"2up", {"3up", "4"}},
+    {"3up", {"4"}},
+    {"4down", {"3down", "2down", "1down", "0"}},
+    {"3down", {"2down", "1down", "0"}},
+    {"2down", {"1down", "0"}},
+    {"1down", {"0"}},
+    {"1updown", {"2up", "0", "3up", "4"}},
+    {"2updown", {"3up", "1down", "4", "0"}},
     {"3updown", {"4", "2down", "1down", "0"}},
 };
 
@@ -230,7 +235,7 @@ TEST(PressRelease, APlainPressOnAPlainSquareNeverSpendsAnEraser) {
 TEST(PressRelease, ASpecialPressKeepsTheEarlierPressHalfForALaterPlainRelease) {
     GameHarness h;
     h.lay(quietBoardWith({{kSquare, "2updown"}}));
-    h.game.press(3, Button::Plain, Half::Lower); // a plain press elsewhere: lower half
+    h.game.press(3, Button::Plain, Half::Lower);         // a plain press elsewhere: lower half
     h.game.press(kSquare, Button::Special, Half::Upper); // special: searches, finds nothing
     EXPECT_EQ(h.board().kind(kSquare), Kind::K2updown);
     EXPECT_EQ(h.counters().pressedHalf, Half::Lower);
@@ -239,7 +244,8 @@ TEST(PressRelease, ASpecialPressKeepsTheEarlierPressHalfForALaterPlainRelease) {
 }
 
 TEST(PressRelease, WithNoPlainPressYetAPlainReleaseOverATwoWaySquareUsesItsOwnHalf) {
-    for (const auto& [releaseHalf, expected] : std::vector<std::pair<Half, Kind>>{{Half::Upper, Kind::K3up}, {Half::Lower, Kind::K1down}}) {
+    for (const auto& [releaseHalf, expected] :
+         std::vector<std::pair<Half, Kind>>{{Half::Upper, Kind::K3up}, {Half::Lower, Kind::K1down}}) {
         GameHarness h; // freshly loaded: no plain press so far
         ASSERT_FALSE(h.counters().pressedHalf.has_value());
         h.lay(quietBoardWith({{kSquare, "2updown"}}));

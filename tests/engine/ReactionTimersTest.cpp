@@ -45,7 +45,8 @@ TEST(ReactionPause, ThreeClicksHalfASecondApartAreScannedOnceASecondAfterTheLast
 // Both pauses after a fill end in the same procedure: for equal boards and counters they
 // leave equal boards, counters and timers.
 TEST(ReactionPause, ThePausesAfterAFillAndAfterARefillBehaveAlike) {
-    const std::string boards[] = {quietBoardWith({{0, "2"}, {1, "2"}, {2, "2"}}, "014"), quietBoard("014", true)};
+    const std::string boards[] = {quietBoardWith({{0, "2"}, {1, "2"}, {2, "2"}}, "014"),
+                                  quietBoard("014", true)};
     for (const std::string& layout : boards) {
         for (bool newGame : {false, true}) {
             GameHarness init, refill;
@@ -79,7 +80,8 @@ TEST(SettleCheck, ShowsTheBannerForTwoOrMoreRunsInPlayOnly) {
         bool freshBoard;
         bool shown;
     };
-    for (const Case& c : {Case{2, false, true}, Case{1, false, false}, Case{0, false, false}, Case{5, true, false}}) {
+    for (const Case& c :
+         {Case{2, false, true}, Case{1, false, false}, Case{0, false, false}, Case{5, true, false}}) {
         GameHarness h;
         h.lay(quietBoard("014", true));
         h.edit([&](Position& p) {

@@ -1,6 +1,6 @@
+#include "removal/Removal.h"
 #include "GameHarness.h"
 #include "removal/Marking.h"
-#include "removal/Removal.h"
 
 namespace quadrelle::test {
 namespace {
@@ -64,7 +64,7 @@ TEST(Clearing, TwentyReactionsRaiseTheLevelOnceInPlayOnly) {
         std::int64_t level, reactionsAfter, leftAfter;
     };
     const Case cases[] = {
-        {20, false, 3, 4, 0, 20},  {25, false, 6, 4, 0, 20}, {19, false, 3, 3, 19, 1},
+        {20, false, 3, 4, 0, 20}, {25, false, 6, 4, 0, 20},  {19, false, 3, 3, 19, 1},
         {25, true, 3, 3, 25, -5}, {25, false, 0, 3, 25, -5},
     };
     for (const Case& c : cases) {

@@ -10,7 +10,8 @@ std::string withRow(int r, std::initializer_list<std::string_view> kinds, std::s
     std::string text;
     int column = 0;
     std::array<std::string, kSquareCount> texts;
-    for (int i = 0; i < kSquareCount; ++i) texts[static_cast<std::size_t>(i)] = kindText(base[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < kSquareCount; ++i)
+        texts[static_cast<std::size_t>(i)] = kindText(base[static_cast<std::size_t>(i)]);
     for (std::string_view k : kinds) texts[static_cast<std::size_t>(indexOf(r, column++))] = k;
     for (const auto& t : texts) text += t + " ";
     return text;
@@ -109,8 +110,16 @@ TEST(ScanReactions, ACrossOfFiveIsTwoRunsSharingTheCentre) {
 
 TEST(ScanReactions, AColumnOfTwoColoursSweepsTheColourOfItsLowestSquare) {
     GameHarness h;
-    h.lay(quietBoardWith({{3, "1"}, {9, "1up"}, {15, "1"}, {21, "3"}, {27, "3down"}, {33, "3"},
-                          {0, "3updown"}, {30, "3"}, {35, "1down"}, {11, "1234"}},
+    h.lay(quietBoardWith({{3, "1"},
+                          {9, "1up"},
+                          {15, "1"},
+                          {21, "3"},
+                          {27, "3down"},
+                          {33, "3"},
+                          {0, "3updown"},
+                          {30, "3"},
+                          {35, "1down"},
+                          {11, "1234"}},
                          "024"));
     EXPECT_EQ(h.scan(), 2);
     EXPECT_EQ(h.counters().removes, 1);
@@ -171,14 +180,34 @@ TEST(ScanReactions, ALineIsPaidOnceEvenWhileItsGapsWaitForTheClearing) {
 
 TEST(ScanReactions, SweptSquaresCompleteRowsFurtherDownButRowsAboveAreNotLookedAtAgain) {
     GameHarness below; // the sweep of row 0 completes row 3: two erasers
-    below.lay(quietBoardWith({{0, "4"}, {1, "4"}, {2, "4"}, {3, "4"}, {4, "4"}, {5, "4"}, {18, "4"},
-                              {19, "4down"}, {20, "2"}, {21, "2"}, {22, "2"}, {23, "4"}},
+    below.lay(quietBoardWith({{0, "4"},
+                              {1, "4"},
+                              {2, "4"},
+                              {3, "4"},
+                              {4, "4"},
+                              {5, "4"},
+                              {18, "4"},
+                              {19, "4down"},
+                              {20, "2"},
+                              {21, "2"},
+                              {22, "2"},
+                              {23, "4"}},
                              "013"));
     EXPECT_EQ(below.scan(), 5);
     EXPECT_EQ(below.counters().removes, 2);
     GameHarness above; // the sweep of row 3 completes row 0, which is not looked at again
-    above.lay(quietBoardWith({{0, "4"}, {1, "4"}, {2, "2"}, {3, "2"}, {4, "2"}, {5, "4"}, {18, "4"},
-                              {19, "4down"}, {20, "4"}, {21, "4"}, {22, "4"}, {23, "4"}},
+    above.lay(quietBoardWith({{0, "4"},
+                              {1, "4"},
+                              {2, "2"},
+                              {3, "2"},
+                              {4, "2"},
+                              {5, "4"},
+                              {18, "4"},
+                              {19, "4down"},
+                              {20, "4"},
+                              {21, "4"},
+                              {22, "4"},
+                              {23, "4"}},
                              "013"));
     EXPECT_EQ(above.scan(), 5);
     EXPECT_EQ(above.counters().removes, 1);
@@ -219,7 +248,9 @@ TEST(ScanReactions, GameOverNeedsABoardWithoutArrowsOrGaps) {
     for (std::string_view changeable : {"3updown", "0up", "4down", "."}) {
         GameHarness h;
         h.lay(quietBoardWith({{17, changeable}}));
-        h.edit([&](Position& p) { p.counters.removes = 3; }); // erasers left do not keep a game going, but arrows and gaps do
+        h.edit([&](Position& p) {
+            p.counters.removes = 3;
+        }); // erasers left do not keep a game going, but arrows and gaps do
         EXPECT_EQ(h.scan(), 0);
         EXPECT_FALSE(h.counters().gameOver) << changeable;
     }

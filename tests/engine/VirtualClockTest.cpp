@@ -17,8 +17,10 @@ struct Recorder {
 
 TEST(Timers, EachTimerHasItsIntervalAndControlName) {
     const std::tuple<TimerId, int, std::string_view> table[] = {
-        {TimerId::ClearSq, 500, "TimerClearSq"},          {TimerId::MoveDown, 200, "TimerMoveDown"},
-        {TimerId::FillUp, 200, "TimerFillUp"},            {TimerId::HideCombo, 2000, "TimerHideCombo"},
+        {TimerId::ClearSq, 500, "TimerClearSq"},
+        {TimerId::MoveDown, 200, "TimerMoveDown"},
+        {TimerId::FillUp, 200, "TimerFillUp"},
+        {TimerId::HideCombo, 2000, "TimerHideCombo"},
         {TimerId::WaitAfterClick, 1000, "WaitAfterClickTimer"},
         {TimerId::WaitAfterInit, 1000, "WaitAfterInitTimer"},
         {TimerId::WaitAfterReactions, 200, "WaitAfterReactionsTimer"},
@@ -85,7 +87,8 @@ TEST(VirtualClock, ATimerThatIsNotDisabledKeepsTickingEveryInterval) {
     clock.setEnabled(TimerId::MoveDown, true);
     clock.advanceBy(1000);
     ASSERT_EQ(r.fired.size(), 5u);
-    for (std::size_t i = 0; i < r.fired.size(); ++i) EXPECT_EQ(r.fired[i].second, 200 * static_cast<int>(i + 1));
+    for (std::size_t i = 0; i < r.fired.size(); ++i)
+        EXPECT_EQ(r.fired[i].second, 200 * static_cast<int>(i + 1));
 }
 
 TEST(VirtualClock, FireNextJumpsToTheNextTickAndReportsAnIdleClock) {

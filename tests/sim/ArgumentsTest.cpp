@@ -17,12 +17,13 @@ struct Quoting {
 
 class QuotedValue : public testing::TestWithParam<Quoting> {};
 
-TEST_P(QuotedValue, staysOnOneLineAndShort) { EXPECT_EQ(quoted(GetParam().value), GetParam().expected); }
+TEST_P(QuotedValue, staysOnOneLineAndShort) {
+    EXPECT_EQ(quoted(GetParam().value), GetParam().expected);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Messages, QuotedValue,
-    testing::Values(Quoting{"plain", "abc", "'abc'"},
-                    Quoting{"newlineAndTab", "1\n2\t3\r", "'1\\n2\\t3\\r'"},
+    testing::Values(Quoting{"plain", "abc", "'abc'"}, Quoting{"newlineAndTab", "1\n2\t3\r", "'1\\n2\\t3\\r'"},
                     Quoting{"otherControls", std::string("a\0b\x1b", 4), "'a\\x00b\\x1b'"},
                     Quoting{"fortyKept", std::string(40, 'x'), "'" + std::string(40, 'x') + "'"},
                     Quoting{"longCut", std::string(100000, 'x'), "'" + std::string(40, 'x') + "\u2026'"},

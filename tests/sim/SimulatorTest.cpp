@@ -19,7 +19,9 @@ struct BadArguments {
     std::string messagePart;
 };
 
-void PrintTo(const BadArguments& bad, std::ostream* os) { *os << bad.name; }
+void PrintTo(const BadArguments& bad, std::ostream* os) {
+    *os << bad.name;
+}
 
 class ArgumentsRejects : public testing::TestWithParam<BadArguments> {};
 
@@ -38,16 +40,18 @@ TEST_P(ArgumentsRejects, withAMessageNamingTheProblem) {
 
 INSTANTIATE_TEST_SUITE_P(
     BadCommandLines, ArgumentsRejects,
-    testing::Values(BadArguments{"missingSeed", {"--level", "1", "--fills", "2"}, "missing option '--seed'"},
-                    BadArguments{"levelNotANumber", {"--level", "x", "--fills", "2", "--seed", "1"},
-                                 "'--level' must be a whole number"},
-                    BadArguments{"levelOutOfRange", {"--level", "10", "--fills", "2", "--seed", "1"}, "from 1 to 9"},
-                    BadArguments{"negativeSeed", {"--level", "1", "--fills", "2", "--seed", "-1"}, "'--seed'"},
-                    BadArguments{"fractionalFills", {"--level", "1", "--fills", "2.5", "--seed", "1"}, "'2.5'"},
-                    BadArguments{"unknownOption", {"--level", "1", "--colour", "2"}, "unknown option '--colour'"},
-                    BadArguments{"optionWithoutValue", {"--level"}, "needs a value"},
-                    BadArguments{"wordWithoutDashes", {"level", "1"}, "unexpected argument 'level'"},
-                    BadArguments{"optionTwice", {"--level", "1", "--level", "2"}, "given twice"}),
+    testing::Values(
+        BadArguments{"missingSeed", {"--level", "1", "--fills", "2"}, "missing option '--seed'"},
+        BadArguments{"levelNotANumber",
+                     {"--level", "x", "--fills", "2", "--seed", "1"},
+                     "'--level' must be a whole number"},
+        BadArguments{"levelOutOfRange", {"--level", "10", "--fills", "2", "--seed", "1"}, "from 1 to 9"},
+        BadArguments{"negativeSeed", {"--level", "1", "--fills", "2", "--seed", "-1"}, "'--seed'"},
+        BadArguments{"fractionalFills", {"--level", "1", "--fills", "2.5", "--seed", "1"}, "'2.5'"},
+        BadArguments{"unknownOption", {"--level", "1", "--colour", "2"}, "unknown option '--colour'"},
+        BadArguments{"optionWithoutValue", {"--level"}, "needs a value"},
+        BadArguments{"wordWithoutDashes", {"level", "1"}, "unexpected argument 'level'"},
+        BadArguments{"optionTwice", {"--level", "1", "--level", "2"}, "given twice"}),
     [](const testing::TestParamInfo<BadArguments>& info) { return info.param.name; });
 
 TEST(ArgumentsAccept, anOptionalOptionFallsBackWhenAbsent) {

@@ -13,10 +13,18 @@ namespace quadrelle {
 inline constexpr int kBoardSide = 6;
 inline constexpr int kSquareCount = kBoardSide * kBoardSide;
 
-constexpr int rowOf(int index) { return index / kBoardSide; }
-constexpr int columnOf(int index) { return index % kBoardSide; }
-constexpr int indexOf(int row, int column) { return kBoardSide * row + column; }
-constexpr bool isOnBoard(int index) { return index >= 0 && index < kSquareCount; }
+constexpr int rowOf(int index) {
+    return index / kBoardSide;
+}
+constexpr int columnOf(int index) {
+    return index % kBoardSide;
+}
+constexpr int indexOf(int row, int column) {
+    return kBoardSide * row + column;
+}
+constexpr bool isOnBoard(int index) {
+    return index >= 0 && index < kSquareCount;
+}
 
 struct Square {
     Kind kind = Kind::Empty;

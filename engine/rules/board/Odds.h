@@ -13,9 +13,9 @@ namespace quadrelle {
 inline constexpr int kChainLength = 17;
 
 inline constexpr std::array<Kind, kChainLength> kOddsChain = {
-    Kind::K4down, Kind::K3up,     Kind::K3down, Kind::K3updown, Kind::K2up, Kind::K2down,
-    Kind::K2updown, Kind::K1up,   Kind::K1down, Kind::K1updown, Kind::K0up, Kind::K4,
-    Kind::K3,     Kind::K2,       Kind::K1,     Kind::K0,       Kind::Wildcard,
+    Kind::K4down,   Kind::K3up, Kind::K3down, Kind::K3updown, Kind::K2up,     Kind::K2down,
+    Kind::K2updown, Kind::K1up, Kind::K1down, Kind::K1updown, Kind::K0up,     Kind::K4,
+    Kind::K3,       Kind::K2,   Kind::K1,     Kind::K0,       Kind::Wildcard,
 };
 
 struct OddsRow {

@@ -9,6 +9,8 @@ void SeededRandom::reseed(std::uint64_t seed) {
 }
 
 // The top 24 bits of a 32-bit draw scaled by 2^-24: exact in a float and never 1.
-float SeededRandom::nextUniform() { return static_cast<float>(generator_() >> 8) * 0x1p-24f; }
+float SeededRandom::nextUniform() {
+    return static_cast<float>(generator_() >> 8) * 0x1p-24f;
+}
 
 } // namespace quadrelle

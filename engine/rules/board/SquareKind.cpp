@@ -5,16 +5,19 @@ namespace quadrelle {
 namespace {
 
 constexpr std::array<std::string_view, kKindCount> kTexts = {
-    "",     "0",     "1",       "2",       "3",     "4",     "0up",
-    "1up",  "1down", "1updown", "2up",     "2down", "2updown", "3up",
-    "3down", "3updown", "4down", "1234",   "Removed",
+    "",    "0",     "1",       "2",   "3",     "4",       "0up",   "1up",  "1down",   "1updown",
+    "2up", "2down", "2updown", "3up", "3down", "3updown", "4down", "1234", "Removed",
 };
 
-constexpr int digitOf(char c) { return (c >= '0' && c <= '4') ? c - '0' : -1; }
+constexpr int digitOf(char c) {
+    return (c >= '0' && c <= '4') ? c - '0' : -1;
+}
 
 } // namespace
 
-std::string_view kindText(Kind kind) { return kTexts[static_cast<int>(kind)]; }
+std::string_view kindText(Kind kind) {
+    return kTexts[static_cast<int>(kind)];
+}
 
 std::optional<Kind> kindFromText(std::string_view text) {
     for (int i = 0; i < kKindCount; ++i)
@@ -27,9 +30,13 @@ char firstChar(Kind kind) {
     return text.empty() ? '\0' : text.front();
 }
 
-bool isPlain(Kind kind) { return kind >= Kind::K0 && kind <= Kind::K4; }
+bool isPlain(Kind kind) {
+    return kind >= Kind::K0 && kind <= Kind::K4;
+}
 
-bool isArrow(Kind kind) { return kind >= Kind::K0up && kind <= Kind::K4down; }
+bool isArrow(Kind kind) {
+    return kind >= Kind::K0up && kind <= Kind::K4down;
+}
 
 bool isTwoWay(Kind kind) {
     return kind == Kind::K1updown || kind == Kind::K2updown || kind == Kind::K3updown;

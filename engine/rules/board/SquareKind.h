@@ -35,9 +35,9 @@ inline constexpr int kKindCount = 19;
 
 // Every kind a square can hold after the first fill, in declaration order.
 inline constexpr std::array<Kind, 18> kPlayKinds = {
-    Kind::K0,     Kind::K1,     Kind::K2,       Kind::K3,   Kind::K4,     Kind::K0up,
-    Kind::K1up,   Kind::K1down, Kind::K1updown, Kind::K2up, Kind::K2down, Kind::K2updown,
-    Kind::K3up,   Kind::K3down, Kind::K3updown, Kind::K4down, Kind::Wildcard, Kind::Removed,
+    Kind::K0,   Kind::K1,     Kind::K2,       Kind::K3,     Kind::K4,       Kind::K0up,
+    Kind::K1up, Kind::K1down, Kind::K1updown, Kind::K2up,   Kind::K2down,   Kind::K2updown,
+    Kind::K3up, Kind::K3down, Kind::K3updown, Kind::K4down, Kind::Wildcard, Kind::Removed,
 };
 
 // The kind's exact text: "0" … "4", "2updown", "1234", "Removed"; "" for Empty.

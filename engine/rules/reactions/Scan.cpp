@@ -52,7 +52,8 @@ ScanResult markReactions(Board& board) {
             ++result.runs;
         }
     }
-    for (int row = 0; row < kBoardSide; ++row) result.fullLines += applyFullLineRule(board, indexOf(row, 0), kRowStep);
+    for (int row = 0; row < kBoardSide; ++row)
+        result.fullLines += applyFullLineRule(board, indexOf(row, 0), kRowStep);
     for (int column = 0; column < kBoardSide; ++column)
         result.fullLines += applyFullLineRule(board, indexOf(0, column), kColumnStep);
     return result;

@@ -7,8 +7,8 @@
 namespace quadrelle {
 
 struct ScanResult {
-    int runs = 0;          // runs of three found and marked
-    int fullLines = 0;     // rows and columns whose six squares ended up marked
+    int runs = 0;      // runs of three found and marked
+    int fullLines = 0; // rows and columns whose six squares ended up marked
 };
 
 ScanResult markReactions(Board& board);
