@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Building the About box. The version comes from the build (the project's version).
 #include "AboutBox.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The About box: the game's name, its version and licence, and the number of the game being
 // played, so a player can note it and play the same board again.
 #pragma once

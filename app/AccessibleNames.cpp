@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The spoken names of the square kinds, in the player's language.
 #include "AccessibleNames.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a screen reader says for a square: its colour and arrows ("green, arrow up",
 // "yellow, arrows up and down"), "wildcard" or "empty", with ", marked" while it is marked
 // for removal; and where it is ("row 3, column 4"). Translated where the game speaks the

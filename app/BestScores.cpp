@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading, ranking and writing the best scores.
 #include "BestScores.h"
 

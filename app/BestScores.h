@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The ten best games, kept in the settings file beside "HiScore" and "StartLevel" in a
 // section of their own:
 //

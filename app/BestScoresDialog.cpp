@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Building the best-scores window.
 #include "BestScoresDialog.h"
 

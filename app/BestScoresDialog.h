@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The best-scores table as a small window: rank, score, level, date and game number, one row
 // per game. Shown after a game over that entered the table, the new row is highlighted.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Keyboard play on the board, and the hint's frame.
 #include "BoardOverlay.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The board as one stop in the focus chain, drawn over the 36 squares: with the keyboard
 // focus it frames the square under its cursor, moves the cursor with the arrow keys and
 // turns keys into the clicks a mouse player makes. It also frames a hinted square, or says

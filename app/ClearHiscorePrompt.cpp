@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The clear-the-high-score message box.
 #include "ClearHiscorePrompt.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Click detection for ClickableLabel.
 #include "ClickableLabel.h"
 

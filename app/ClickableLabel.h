@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A label that reports a click: a left-button press and release over it, as the "[x]" label
 // that clears the high score needs.
 #pragma once

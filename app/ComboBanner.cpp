@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fitting the combo count to the end of its caption.
 #include "ComboBanner.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The combo banner: the count's label lies over the right end of the caption " Combo x", as
 // designed, yet the banner must read " Combo x2". So the count's text starts where the
 // caption's "x" ends, and the count draws nothing, not even its background, left of that.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The control table of the window and the conversions from design units to pixels.
 #include "ControlLayout.h"
 

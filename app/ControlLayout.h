@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's controls as they stand before any code runs: one row per control with its
 // name, kind, place and size in twips, caption, font, alignment and colours. The window is
 // built from this table and the tests check the window against it, so each figure lives here

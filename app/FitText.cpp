@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Measuring and shrinking caption fonts.
 #include "FitText.h"
 

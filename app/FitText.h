@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fitting a translated caption into a control sized for the English one: the font keeps its
 // family and weight and only gets smaller, down to a size that can still be read.
 #pragma once

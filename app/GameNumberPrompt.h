@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Asking the player for a game number to play: any whole number from 0 to 18446744073709551615.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rules and keys of the help window.
 #include "HelpWindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "How to play": a window of its own, beside the game, with the rules in short paragraphs,
 // each beside the square pictures it explains, and the keys from the shortcut table.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where a Qt mouse event becomes the game's input. The right button, or the left with Shift,
 // Ctrl or Alt held, is a special press; the left and the middle button otherwise are plain.
 // The pointer's height below the square's top edge, in twips and rounded to a whole number

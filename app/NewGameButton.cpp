@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drawing the button's bevel and focus frame from the style, and its caption word-wrapped.
 #include "NewGameButton.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A push button whose caption wraps onto several lines when it is wider than the button,
 // as "New Game" does at its size. QPushButton itself draws its text on one line.
 #pragma once

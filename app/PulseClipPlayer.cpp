@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Clips on the sound server through libpulse's threaded main loop.
 #include "PulseClipPlayer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Plays one clip at a time on the PulseAudio server (or PipeWire's, which speaks the same
 // protocol), through libpulse on its own thread. One playback stream carries the clips: each
 // clip is written whole, and a new clip first flushes what the server still holds of the one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading the clips from the resources and handing them to the sound server.
 #include "QtSoundPlayer.h"
 

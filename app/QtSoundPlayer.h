@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's two sound clips: clip n is ":/sounds/<101 + n>.wav". Both clips are read once, on
 // load() (the window calls it right after it is first shown, so reaching the sound server never
 // delays the first frame) or at the first clip played, and played from memory by a

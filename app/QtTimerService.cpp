@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Wiring each QTimer to its TimerId.
 #include "QtTimerService.h"
 

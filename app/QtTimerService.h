@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's seven timers as QTimers on the user-interface thread. A timer keeps ticking
 // every interval while enabled, as the engine's contract says; the engine's handlers disable
 // their own timer first, so in practice each start gives one tick. Enabling restarts the

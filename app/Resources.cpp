@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Registering the compiled-in resources.
 #include "Resources.h"
 

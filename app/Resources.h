@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pictures, icon and sound clips compiled into the program. The resource data sits in a
 // static library, where the linker would drop it unless something refers to it by name.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading the settings with QSettings and writing them through saveIniValues. Qt's INI format
 // keeps keys that are in no group under [General], and would write a group named "General" as
 // [%General]; so the keys are written ungrouped, and the file has the [General] section the

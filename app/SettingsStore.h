@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two saved settings, "HiScore" and "StartLevel", as text in the user's settings of the
 // application "Chromafall", section "General". On Linux that is the INI file
 // $XDG_CONFIG_HOME/Chromafall/Chromafall.ini (~/.config/Chromafall/Chromafall.ini).

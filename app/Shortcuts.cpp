@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shortcut table and the menu entries made from it.
 #include "Shortcuts.h"
 

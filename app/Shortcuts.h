@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one table of keyboard shortcuts. The context menu, the help window and the README all
 // list it, so a key is named in one place only. Window keys work anywhere in the window;
 // board keys only while the board has the focus, where Space and Enter cannot be taken from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The self-pipe behind ShutdownSignals.
 #include "ShutdownSignals.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Turns SIGTERM, SIGINT and SIGHUP into a Qt signal on the user-interface thread, so that a
 // request to quit from outside closes the window the ordinary way and the settings are saved.
 // The signal handler only writes a byte to a socket pair; a QSocketNotifier reads it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's sound port with the player's on/off switch in front of the real output. Switched
 // off, no clip is started, and the output is asked to let go of the sound device at once.
 #pragma once

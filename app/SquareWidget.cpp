@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drawing a square's picture and turning Qt mouse events into the game's press and release.
 #include "SquareWidget.h"
 

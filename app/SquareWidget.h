@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One of the 36 squares of the board: a 60 x 60 widget that shows a template picture at its
 // natural size and reports mouse presses and releases as the game's input. The release goes
 // to the square that got the press, because Qt grabs the mouse for the pressed widget.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Loading the template pictures from the resources compiled into the program.
 #include "TemplatePictures.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The 23 template pictures the squares copy from, loaded from the resources as
 // ":/pictures/<name>.png", or "<name>@2x.png" when a screen has a device pixel ratio above 1.
 // With colour symbols the coloured pictures come from ":/pictures/symbols/" instead, where

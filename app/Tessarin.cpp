@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Building the window and wiring its events to the game.
 #include "Tessarin.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game window: it builds the controls from the control table, starts the game with the
 // stored settings at construction and saves them once at close, turns mouse, button,
 // spinner, label and timer events into the game's events, and after each shows the game's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the window offers beyond its design, reached only by keys and the context menu, so the
 // designed window stays as it is for the mouse player: keyboard play on the board, hints,
 // colour symbols, the sound switch, game numbers, the best scores, help and About.

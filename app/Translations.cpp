@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Choosing the language and loading its translators.
 #include "Translations.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The languages the game speaks besides its designed English: German and French, chosen from
 // the system locale. Our texts come from the translations compiled into the program; Qt's own
 // (the message box's buttons, key names) from Qt's translation folder when it is installed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading the "fmt " and "data" chunks of a RIFF WAVE file.
 #include "WaveClip.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A sound clip read from a RIFF WAVE file of PCM samples: its sample format and the bytes of
 // its samples, ready for the sound server.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quadrelle: the game window. Closing the window, a quit signal (SIGTERM, SIGINT, SIGHUP)
 // and the end of the desktop session all end the program through the window's unload, so
 // the high score and the start level are saved. `quadrelle --help` and `--version` answer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Speed of the engine's hot paths: scanning a quiet board, scanning a board that reacts, a
 // whole-board fill, and a whole move from the release to the settled board on virtual time.
 #include <benchmark/benchmark.h>

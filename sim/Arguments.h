@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Command-line parsing for the simulator: a sub-command followed by --name value pairs.
 #pragma once
 

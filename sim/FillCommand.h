@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `quadrelle-sim fill`: counts the kinds that whole-board fills produce at one level.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PlayCommand.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `quadrelle-sim play`: the built-in player plays whole games on the virtual clock through the
 // game's public entry points, and every invariant is checked after every event.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A simple built-in player for the simulator. It looks one move ahead: a colour step that
 // completes a run, else a colour search that reacts, else an eraser on a plain square when it
 // holds one, else a colour step on a random arrow square.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quadrelle-sim: the game's rules without a window, for designers and for checking the engine
 // from outside. Each sub-command prints one JSON object on one line.
 //

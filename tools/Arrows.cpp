@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The light-grey arrows of the arrow squares. The arrow body is one polygon; two
 // round-joined strokes under its fill give it a dark outer rim and a mid-grey inner
 // rim, so it stays readable over every outline colour it is drawn across.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing the generated files below the output directory, creating folders as needed.
 #include "AssetFiles.h"
 

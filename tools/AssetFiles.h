@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing the generated files below the output directory. Every writer reports
 // failure by throwing, so main() can print one message and exit non-zero.
 #pragma once

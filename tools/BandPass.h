@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A two-pole resonant band-pass filter whose centre can move from sample to sample,
 // used to colour noise in the sound clips.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The colour symbols: a ring, a triangle, three bars, a plus and a star, and an
 // asterisk for the wildcard. None of them is a filled round or square blob, which
 // would cover most of any other shape drawn in the same spot: shapes that overlap

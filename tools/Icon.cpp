@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window icon: a square bracket along each side and, between them, an up arrow
 // above a down arrow joined by one shaft. The shapes are laid out on a 32 x 32 grid
 // and rasterised at each size as coverage masks; the pixels are then coloured with a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window icon: two square brackets round a two-way arrow, in dithered greens.
 #pragma once
 

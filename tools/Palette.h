@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The five square colours. The colour digit fixes both the hue and the size of a
 // square's outline, so everything that draws a square looks its colour up here.
 #pragma once

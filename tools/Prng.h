@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A small fixed-seed pseudo-random generator (SplitMix64). The sound clips use it
 // for their noise so that every run of the generator writes identical bytes, which
 // the standard library's distributions do not promise across implementations.

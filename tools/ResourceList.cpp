@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing assets.qrc. It is generated with the assets it lists, so the two never
 // disagree about which files exist.
 #include "ResourceList.h"

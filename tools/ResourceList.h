@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Qt resource collection (assets.qrc) that embeds the generated files in the game.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two sound clips. Both are built in floating point from a few oscillators and
 // filtered noise from a fixed-seed generator, then scaled so that their peak lands
 // on a chosen 8-bit level: both clips stay well below full scale.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's two sound clips, synthesised: clip 101, the fizz of a reaction, and
 // clip 102, the whoosh of a single removal. Samples are 8-bit unsigned, 11025 Hz.
 #pragma once

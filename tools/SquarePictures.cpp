@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The 23 template pictures. Each is drawn in 60 x 60 logical coordinates and
 // rendered at scale 1 and 2, so the high-density copy is drawn rather than enlarged.
 // The set with symbols draws each picture exactly as the plain set does and then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The 23 template pictures that the board copies onto its squares, each written as
 // a 60 x 60 PNG and a 120 x 120 "@2x" PNG for high-density screens, and a second set
 // of the 22 that show a colour, with the colour's symbol drawn on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The outline shapes that every square picture is built from. Each shape is filled
 // twice, first in the shade colour and then one pixel inside in the main colour, so
 // every edge carries a thin dark rim that keeps neighbouring colours apart.

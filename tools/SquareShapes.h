@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The outline shapes that every square picture is built from: the rounded square of
 // each colour, its marked (broken) form, and the nested bands of the wildcard.
 // All coordinates are in the 60 x 60 logical square; callers scale the painter.

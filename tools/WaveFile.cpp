@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Packing 8-bit unsigned mono samples into a RIFF WAVE file image, little-endian
 // as the format demands whatever the host's byte order.
 #include "WaveFile.h"

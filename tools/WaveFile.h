@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Packing 8-bit mono samples into a RIFF WAVE file image.
 #pragma once
 

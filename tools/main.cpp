@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quadrelle-assets OUTPUT_DIR
 //
 // Draws the square pictures and the window icon, synthesises the two sound clips

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/Counters.h"
 
 namespace quadrelle {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game counters: every value that outlives one event besides the board. Counters are wide
 // integers, so scores beyond 16 bits add, compare and show correctly.
 #pragma once

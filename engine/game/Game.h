@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One game of Quadrelle!: the board, the counters and the rules that move them, driven by the
 // player's presses and releases, the "New Game" button, the start-level choice and the ticks
 // of its timers. Time arrives only as ticks through tick(), randomness from the injected

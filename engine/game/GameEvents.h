@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What happened in a game, reported as it happens, so callers never compare states to find
 // out. Every notification has an empty default: an observer overrides what it needs.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every game has a number, and every random draw of the game derives from it: the number
 // starts a chain of SplitMix64 seeds, one per fill. The same number and the same moves at
 // the same ticks replay the same game.

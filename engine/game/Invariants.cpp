@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/Invariants.h"
 
 #include "reactions/Triples.h"

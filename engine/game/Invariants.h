@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks that hold after every handled event of a game. Used by the simulator and the tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starting a run and new games, the start level, the high score and the settings to save.
 #include <algorithm>
 

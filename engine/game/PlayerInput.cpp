@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pressing and releasing on a square: colour steps, colour searches and single removals.
 #include "game/Game.h"
 #include "input/ColourChanges.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The reaction chain, top to bottom as it runs: a pause ends in a scan; a scan that finds runs
 // removes them; half a second later the gaps clear, then the board closes them, then the gaps
 // are refilled, and after a short pause the next scan looks for the runs the refill made. A

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two settings that outlive a run: the high score and the start level.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the game's sound cues leave the engine. The window plays them; tests record them.
 #pragma once
 

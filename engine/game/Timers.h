@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The seven one-shot timers that pace the game, and the service that runs them. Each handler
 // first disables its own timer, so a timer ticks once per start; enabling a timer, also one
 // that is already enabled, restarts its full interval.

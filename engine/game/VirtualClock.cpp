@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/VirtualClock.h"
 
 namespace quadrelle {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A timer service on virtual time, for tests, the simulator and benchmarks: nothing happens
 // until the clock is advanced, and then due timers fire in order of their due time. Timers
 // due at the same millisecond fire in the order in which they were enabled.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The best-scores table: ranking and ties, the cap at ten, which scores enter, the round trip
 // through the real settings file beside the high score, entries that are not ours, and the
 // window that shows the table with the new game highlighted.

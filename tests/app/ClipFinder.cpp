@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Matching loudness curves of the clips against the recording.
 #include "ClipFinder.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Finds the clips that a probe played in a recording of the sink's monitor. Each clip is
 // compared with the clip's own samples as a loudness curve in 10 ms windows: over the time it
 // should have sounded (up to the next clip, which cuts it off), searched around the time the

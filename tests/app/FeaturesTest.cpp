@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the window offers beyond its design, through real key presses and the real menu:
 // keyboard play on the board, hints, colour symbols, the sound switch, game numbers and the
 // best scores. The designed controls and the mouse play are covered by the other window tests.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shortcut table and the windows that list it: every action once, no key twice, none of
 // the keys the designed controls use taken from them, window keys acting anywhere and board
 // keys only on the board; the help window lists every key and shows the square pictures;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // On a screen with twice the pixel density the squares show the sharp 120-pixel pictures,
 // drawn at the same 60 logical pixels. Run with QT_SCALE_FACTOR=2.
 #include <QImage>

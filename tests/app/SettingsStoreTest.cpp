@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The saved settings: where the file is, that it really has a [General] section with the two
 // keys, that hand-written files are read, that absent keys give the defaults, and that a file
 // that cannot be written is reported and not fatal: promptly, leaving the file as it was,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real quadrelle program, run offscreen with its own settings folder, ends gracefully on
 // SIGTERM, SIGINT and SIGHUP: it exits normally and has saved both settings under [General].
 // A save that cannot be made does not keep it from ending, and a signal that it was started

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quadrelle-sound-probe: plays the game's clips through the game's own QtSoundPlayer, for the
 // recording checks. Each argument "N@MS" plays clip N at MS milliseconds after the start of its
 // section; the argument "wait" lets the last clip end, prints "waiting" and starts a new section

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Records what the game's sound player really plays over a long game. On a private sound server
 // (PulseAudio, or PipeWire's PulseAudio server) quadrelle-sound-probe plays 40 clips, long and
 // short mixed, some 100 ms apart so that each cuts off the one before and some far apart; then

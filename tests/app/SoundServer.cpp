@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starting, stopping and recording a private PulseAudio or PipeWire server.
 #include "SoundServer.h"
 

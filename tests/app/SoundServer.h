@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A private sound server for the recording checks, in a temporary folder: PulseAudio, or
 // PipeWire with its PulseAudio server, either with a null sink "q" as the default sink whose
 // monitor parecord records. It can be restarted part-way, as a desktop's server may be.

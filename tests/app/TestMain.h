@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A main() for the window tests: the settings go to a fresh temporary folder (through
 // XDG_CONFIG_HOME, set before Qt first looks for it) and the window runs offscreen unless a
 // platform is chosen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Helpers for the window tests: a window with its settings and a recording sound output,
 // finding controls by their names, reading the game's state, and going on from a position.
 #pragma once

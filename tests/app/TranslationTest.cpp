@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game in the player's language. ctest runs this program once per locale (LANG and
 // LANGUAGE set, QUADRELLE_TEST_LANGUAGE naming the language the run must read): the window's
 // captions, the help, the spoken square names and Qt's own buttons are German or French, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading the clips: the format and samples of a WAVE file, odd-sized chunks skipped, and
 // files that are not 8- or 16-bit PCM refused; and both clips of the game readable.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's events reaching the engine and the engine's state reaching the window: saved
 // settings at load and close, the start-level spinner, clearing the high score through the
 // real message box, Qt buttons, modifiers and heights mapped to the game's presses and releases,

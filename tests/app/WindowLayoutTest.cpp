@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window as it opens: its caption, size and title-bar buttons, every control's name,
 // place, caption, font, alignment, colours and visibility after the load, the board of 36
 // squares, what draws over what, the focus order and keys, the pictures the squares show in a

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Checks the desktop entry with desktop-file-validate and the AppStream metainfo with
 # appstreamcli (offline). Exits 77, which ctest reports as skipped, when neither tool exists.
 desktop_file=$1

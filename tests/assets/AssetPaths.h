@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the tests find the committed assets and the generator that made them.
 #pragma once
 

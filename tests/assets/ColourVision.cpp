@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Simulated colour vision deficiencies and symbol masks.
 #include "ColourVision.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Simulated colour vision deficiencies and the white symbol masks that must survive
 // them. The simulation applies the dichromat matrices of Machado, Oliveira and
 // Fernandes (2009) at severity 1.0 in linear RGB.

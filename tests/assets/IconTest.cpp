@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window icon: opaque at every size, in the listed greens, with a bracket on
 // each side and an unbroken two-way arrow between them.
 #include "IconTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window icon at each size.
 #pragma once
 

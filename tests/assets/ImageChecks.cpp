@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pixel measurements shared by the picture and icon tests.
 #include "ImageChecks.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pixel measurements shared by the picture and icon tests: what counts as black,
 // light grey or a saturated colour, bounding boxes, dominant colours and separate
 // pieces of a picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The 23 template pictures by name, the colour digit each one shows, and the main
 // RGB of each colour.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The square pictures: every template at both sizes, drawn in its colour and size,
 // with its arrows in the right rows and its marked form broken at the corners.
 #include "PicturesTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The square pictures: sizes, colours, outline sizes, arrows and the marked look.
 #pragma once
 

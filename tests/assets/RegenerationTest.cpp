@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs quadrelle-assets into a temporary folder and compares the result with the
 // committed assets, so the committed files can never drift from the code that
 // draws them. A failure here means: rebuild the regenerate-assets target and

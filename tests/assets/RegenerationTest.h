@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Running the generator again reproduces the committed assets byte for byte.
 #pragma once
 

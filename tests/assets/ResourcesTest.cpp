@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The resource list (assets.qrc): it names every asset file under a prefix of its
 // folder. Compiled into this test, it must make ":/pictures/sq0.png" load, and an
 // icon made from that name must find the "@2x" picture beside it on a 2x screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The resource list that embeds the assets, and loading through it.
 #pragma once
 

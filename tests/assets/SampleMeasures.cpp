@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Measuring the sound clips for the tests.
 #include "SampleMeasures.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Measures of the sound clips' samples, which the game's own WAVE reader (WaveClip) reads:
 // the samples re-centred so that silence is 0, and their loudness and crossings.
 #pragma once

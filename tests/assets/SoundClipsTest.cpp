@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two sound clips. Clip 101 is the fizz of a reaction, clip 102 the whoosh of a
 // single removal; times below are in samples at 11025 per second.
 #include "SoundClipsTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two sound clips: format, exact lengths, levels and shape over time.
 #pragma once
 

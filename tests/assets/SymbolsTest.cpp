@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pictures with colour symbols. A symbol is read as the set of its white pixels,
 // found by lightness alone, so what tells two colours apart here is the symbol's
 // shape and never its hue.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The square pictures with colour symbols: one twin for every picture that shows a
 // colour, and symbols that tell every two colours apart by shape under simulated
 // colour blindness.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs every asset test class in one program, as if on a 2x screen, so that the
 // resource tests can see the "@2x" pictures being chosen.
 #include "IconTest.h"

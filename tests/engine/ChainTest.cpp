@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whole moves on the virtual clock, from the click to the settled board.
 #include "GameHarness.h"
 #include "game/Invariants.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "removal/Falling.h"
 #include "GameHarness.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shared test harness: a game on virtual time with recorded sound and events and randomness
 // that tests can script square by square, plus helpers to lay and read boards as kind texts.
 #pragma once

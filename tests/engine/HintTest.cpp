@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The hint: the first square whose colour step would react, else the first whose colour
 // search would, read from the board alone.
 #include <gtest/gtest.h>

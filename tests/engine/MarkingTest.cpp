@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "removal/Marking.h"
 #include "GameHarness.h"
 

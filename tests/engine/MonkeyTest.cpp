@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random play: presses, releases, new games and pauses in any order never break the rules
 // that hold between events.
 #include <algorithm>

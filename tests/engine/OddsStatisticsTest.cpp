@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A million squares per level drawn through the real fill reproduce the level odds.
 #include "GameHarness.h"
 #include "OddsTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The level odds, written out independently of the engine: one row of band bounds per level along the
 // chain "4down" … "1234" (−1 switches a kind off), the last row serving levels 10 and up.
 #pragma once

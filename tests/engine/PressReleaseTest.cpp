@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "GameHarness.h"
 #include "game/Invariants.h"
 

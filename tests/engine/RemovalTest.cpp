@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "removal/Removal.h"
 #include "GameHarness.h"
 #include "removal/Marking.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/VirtualClock.h"
 
 #include <gtest/gtest.h>

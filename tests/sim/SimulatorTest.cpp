@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The simulator's argument checks, its fill counts and its play summary.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The board: 36 squares in 6 rows of 6, index = 6 × row + column, row 0 at the top.
 // A square holds its kind, the template picture it shows and its marked flag; the kind
 // and the picture are written separately, as the rules do.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Filling the whole board, or only its gaps, with random kinds by the odds of a level.
 #pragma once
 

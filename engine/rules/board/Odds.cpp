@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "board/Odds.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The odds of new squares by level. A level row holds one band bound per kind along a fixed
 // chain (−1 switches a kind off) and the odds total; a draw r in 0 … total takes the first kind
 // of the chain whose bound is at least r.

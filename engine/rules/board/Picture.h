@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The template pictures a square can show, named as the window's hidden template controls.
 // The engine only says which template a square shows; the window maps each to real pixels.
 #pragma once

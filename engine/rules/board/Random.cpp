@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "board/Random.h"
 
 namespace quadrelle {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Randomness for the fill. Every fill reseeds the source with a seed of its own and then draws
 // one uniform number in [0, 1) per square it fills, so a source only offers those two steps.
 // The game hands out the seeds, all derived from its game number, so every board of a game can

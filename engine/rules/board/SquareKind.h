@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The vocabulary of square kinds: the sixteen colour kinds, the wildcard, the gap, and the
 // empty kind that squares hold before the first fill. Each kind has one exact text, which is
 // what the rules compare by (first characters, match sets) and what the window names.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/ColourChanges.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the player can do to an arrow square: a colour step along its arrow (a plain click),
 // and the tries of a colour search (a special click), every reachable colour nearest first.
 #pragma once

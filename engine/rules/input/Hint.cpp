@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "input/Hint.h"
 
 #include "input/ColourChanges.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A hint for the player: a square whose colour step, or failing that whose colour search,
 // would make a run on a board at rest. It only looks at a copy of the board, so asking for a
 // hint never changes the game or its random draws.

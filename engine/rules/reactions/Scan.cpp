@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reactions/Scan.h"
 
 #include "reactions/Triples.h"

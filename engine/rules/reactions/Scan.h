@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The reaction scan on a board: it marks every run of three and applies the full-line rule.
 // Removing what is marked, scoring and sounding are the game's part.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reactions/Triples.h"
 
 namespace quadrelle {

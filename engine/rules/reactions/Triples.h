@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Triples: three adjacent squares in a row (step 1) or a column (step 6), named by their first
 // square. A triple matches colour c when all three kinds lie in the match set of c.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Closing the gaps of the board. The whole board falls (gaps end at the top) when the band of
 // gap rows lies in the upper half, and rises (gaps end at the bottom) otherwise.
 #pragma once

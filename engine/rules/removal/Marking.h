@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Marking squares for removal: a run of three, or one square, with its marked look.
 #pragma once
 

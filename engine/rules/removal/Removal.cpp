@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "removal/Removal.h"
 
 namespace quadrelle {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Removing marked squares and, half a second later, clearing the gaps they left.
 #pragma once
 

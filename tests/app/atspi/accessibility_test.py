@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """What a screen reader gets from the game: the game runs on a private X display with the
 desktop accessibility bus, and this test reads its accessible tree through AT-SPI. It finds
 the window, hears every square's name and compares it with the picture the square really

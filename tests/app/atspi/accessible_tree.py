@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Reading an application's accessible tree through AT-SPI, and sending it input the way an
 assistive tool does. Import it only once the environment names the private buses: libatspi
 looks for them when it is first used.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The checks of what the game's window tells a screen reader: the 36 squares in their
 places with names that say what each shows, the counters beside their captions, and the
 board's name following the keyboard cursor.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """How a check can end other than by passing; the test maps each to its exit status."""
 
 

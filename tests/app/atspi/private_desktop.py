@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """A throw-away desktop for one test run: its own Xvfb display, D-Bus session bus and
 accessibility bus with its registry, in a temporary home, so the test never talks to the
 user's desktop. Everything started here is stopped again by close(), also after a failure.

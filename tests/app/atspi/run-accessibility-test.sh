@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Runs the AT-SPI accessibility test with the system's Python, which is where Debian puts
 # pyatspi. Exits 77 (skipped) when that Python or pyatspi is missing. The time limit stops
 # the test with SIGTERM before ctest's own limit would, so it still stops what it started.

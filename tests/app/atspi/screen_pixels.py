@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """What the window really shows: pixels read back from the X display, and the square
 template pictures decoded from their PNG files, so the test can tell which picture each
 square shows and compare that with what a screen reader hears.
