@@ -109,12 +109,12 @@ void PulseClipPlayer::connectContext() {
 }
 
 void PulseClipPlayer::startStream() {
-    const pa_sample_spec spec = specOf(clip_->format);
-    stream_ = pa_stream_new(context_, kName, &spec, nullptr);
+    const pa_sample_spec sampleSpec = specOf(clip_->format);
+    stream_ = pa_stream_new(context_, kName, &sampleSpec, nullptr);
     if (!stream_) return;
     pa_stream_set_state_callback(stream_, &PulseClipPlayer::onStreamState, this);
     const auto serverDefault = static_cast<uint32_t>(-1);
-    pa_buffer_attr buffer{serverDefault, static_cast<uint32_t>(pa_usec_to_bytes(kTargetLatencyUsec, &spec)),
+    pa_buffer_attr buffer{serverDefault, static_cast<uint32_t>(pa_usec_to_bytes(kTargetLatencyUsec, &sampleSpec)),
                           serverDefault, serverDefault, serverDefault};
     if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0)
         endStream();
