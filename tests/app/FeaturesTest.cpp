@@ -12,6 +12,7 @@
 
 #include "BestScoresDialog.h"
 #include "BoardOverlay.h"
+#include "HelpWindow.h"
 #include "TestMain.h"
 #include "TestWindow.h"
 
@@ -161,6 +162,24 @@ private slots:
         QVERIFY(otherKeys);
         QCOMPARE(otherKeys->actions().size(), 6);
         menu->close();
+    }
+
+    // The entries open their windows from the menu itself, and F1 and B without it.
+    void menuEntriesAndKeysOpenHelpBestScoresAndAbout() {
+        TestWindow w;
+        showActive(w);
+        const auto fromMenu = [&](const char* entry) {
+            w->findChild<QAction*>(QString::fromLatin1(entry))->trigger();
+        };
+        QTest::keyClick(w.newGameButton(), Qt::Key_F10, Qt::ShiftModifier);
+        fromMenu("actionAbout");
+        auto* about = w->findChild<QMessageBox*>("AboutBox");
+        QVERIFY(about && about->text().contains(QString::number(w.game().gameNumber().value)));
+        about->close();
+        QTest::keyClick(w.newGameButton(), Qt::Key_F1);
+        QVERIFY(w->findChild<HelpWindow*>() && w->findChild<HelpWindow*>()->isVisible());
+        QTest::keyClick(w.newGameButton(), Qt::Key_B);
+        QVERIFY(w->findChild<BestScoresDialog*>());
     }
 
     void theSameGameNumberAndClicksGiveTheSameBoards() {
