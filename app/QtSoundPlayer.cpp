@@ -18,7 +18,7 @@ QtSoundPlayer::QtSoundPlayer(QObject* parent) : QObject(parent) {}
 
 QtSoundPlayer::~QtSoundPlayer() = default;
 
-void QtSoundPlayer::load() {
+void QtSoundPlayer::load(bool connectNow) {
     if (loaded_) return;
     loaded_ = true;
     registerResources();
@@ -33,7 +33,7 @@ void QtSoundPlayer::load() {
                          qPrintable(clipResourcePath(n)));
     }
     output_ = std::make_unique<PulseClipPlayer>();
-    output_->connect();
+    if (connectNow) output_->connect();
 }
 
 bool QtSoundPlayer::isReady() const {

@@ -29,7 +29,9 @@ public:
     explicit QtSoundPlayer(QObject* parent = nullptr);
     ~QtSoundPlayer() override;
 
-    void load();
+    // Reads the clips; and reaches the sound server ahead of the first clip, unless told not to
+    // (the player has switched the sound off).
+    void load(bool connectNow = true);
     bool isLoaded() const { return loaded_; }
     // True once every clip has been read; false before load() or when a clip is missing.
     bool isReady() const;

@@ -48,6 +48,8 @@ public:
     // Goes on from a position, at rest: the board, the counters and the game number.
     void resume(const Position& position);
 
+    bool isSoundOn() const { return sound_.isOn(); }
+
     // Deals the game with this number, as "New Game" does with a number of its own.
     void playGame(GameNumber number);
 

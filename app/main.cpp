@@ -41,6 +41,6 @@ int main(int argc, char* argv[]) {
 
     window.show();
     // Opening the sound device after the first frame keeps it from delaying the window.
-    QTimer::singleShot(0, &sound, &QtSoundPlayer::load);
+    QTimer::singleShot(0, &sound, [&sound, &window] { sound.load(window.isSoundOn()); });
     return QApplication::exec();
 }
