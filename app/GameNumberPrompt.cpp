@@ -6,17 +6,14 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-#include <charconv>
+#include "WholeNumber.h"
 
 namespace quadrelle::app {
 
 std::optional<GameNumber> parseGameNumber(const QString& text) {
-    const std::string digits = text.trimmed().toStdString();
-    std::uint64_t value = 0;
-    const char* end = digits.data() + digits.size();
-    const auto [stop, error] = std::from_chars(digits.data(), end, value);
-    if (digits.empty() || error != std::errc{} || stop != end) return std::nullopt;
-    return GameNumber{value};
+    const auto value = wholeNumberOf<std::uint64_t>(text.trimmed().toStdString());
+    if (!value) return std::nullopt;
+    return GameNumber{*value};
 }
 
 std::optional<GameNumber> askForGameNumber(QWidget* parent, GameNumber current) {

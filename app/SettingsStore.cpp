@@ -7,9 +7,8 @@
 
 #include <QSettings>
 
-#include <charconv>
-
 #include "SettingsFile.h"
+#include "WholeNumber.h"
 
 namespace quadrelle::app {
 
@@ -23,14 +22,6 @@ QString userSettingsPath() {
 
 std::string textOf(const QSettings& settings, const char* key, const char* fallback) {
     return settings.value(key, QString::fromLatin1(fallback)).toString().toStdString();
-}
-
-std::optional<std::int64_t> parseInteger(std::string_view text) {
-    std::int64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc{} || ptr != end) return std::nullopt;
-    return value;
 }
 
 QString optionKey(const char* name) {
@@ -57,13 +48,13 @@ QString textOf(bool flag) {
 } // namespace
 
 std::optional<std::int64_t> parseHighScore(std::string_view text) {
-    const auto value = parseInteger(text);
+    const auto value = wholeNumberOf<std::int64_t>(text);
     if (!value || *value < 0 || *value > kMaxStoredHighScore) return std::nullopt;
     return value;
 }
 
 std::optional<int> parseStartLevel(std::string_view text) {
-    const auto value = parseInteger(text);
+    const auto value = wholeNumberOf<std::int64_t>(text);
     if (!value || *value < kMinStartLevel || *value > kMaxStartLevel) return std::nullopt;
     return static_cast<int>(*value);
 }
