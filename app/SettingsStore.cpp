@@ -63,6 +63,29 @@ SavedSettings savedTextsOf(const Settings& settings) {
     return {std::to_string(settings.highScore), std::to_string(settings.startLevel)};
 }
 
+namespace {
+
+Settings settingsIn(const QSettings& settings) {
+    const Settings defaults;
+    return {
+        parseHighScore(textOf(settings, kHiScoreKey, kDefaultHiScore)).value_or(defaults.highScore),
+        parseStartLevel(textOf(settings, kStartLevelKey, kDefaultStartLevel)).value_or(defaults.startLevel)};
+}
+
+Options optionsIn(const QSettings& settings) {
+    const Options defaults;
+    return {flagOf(settings, "Sound", defaults.sound),
+            flagOf(settings, "ColourSymbols", defaults.colourSymbols)};
+}
+
+BestScores bestScoresIn(QSettings& settings) {
+    BestScores scores;
+    scores.load(settings);
+    return scores;
+}
+
+} // namespace
+
 SettingsStore::SettingsStore() : path_(userSettingsPath()) {}
 
 SettingsStore::SettingsStore(QString iniPath) : path_(std::move(iniPath)) {}
@@ -73,10 +96,12 @@ QString SettingsStore::filePath() const {
 
 Settings SettingsStore::read() const {
     const QSettings settings(path_, QSettings::IniFormat);
-    const Settings defaults;
-    return {
-        parseHighScore(textOf(settings, kHiScoreKey, kDefaultHiScore)).value_or(defaults.highScore),
-        parseStartLevel(textOf(settings, kStartLevelKey, kDefaultStartLevel)).value_or(defaults.startLevel)};
+    return settingsIn(settings);
+}
+
+StoredState SettingsStore::readAll() const {
+    QSettings settings(path_, QSettings::IniFormat);
+    return {settingsIn(settings), optionsIn(settings), bestScoresIn(settings)};
 }
 
 bool SettingsStore::write(const SavedSettings& saved) const {
@@ -93,13 +118,6 @@ bool SettingsStore::writeHiScore(const std::string& hiScore) const {
     return saveIniValues(path_, {{kHiScoreKey, QString::fromStdString(hiScore)}});
 }
 
-Options SettingsStore::readOptions() const {
-    const QSettings settings(path_, QSettings::IniFormat);
-    const Options defaults;
-    return {flagOf(settings, "Sound", defaults.sound),
-            flagOf(settings, "ColourSymbols", defaults.colourSymbols)};
-}
-
 bool SettingsStore::writeOptions(const Options& options) const {
     return saveIniValues(path_, {{optionKey("Sound"), textOf(options.sound)},
                                  {optionKey("ColourSymbols"), textOf(options.colourSymbols)}});
@@ -107,9 +125,7 @@ bool SettingsStore::writeOptions(const Options& options) const {
 
 BestScores SettingsStore::readBestScores() const {
     QSettings settings(path_, QSettings::IniFormat);
-    BestScores scores;
-    scores.load(settings);
-    return scores;
+    return bestScoresIn(settings);
 }
 
 bool SettingsStore::writeBestScores(const BestScores& scores) const {

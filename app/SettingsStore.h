@@ -47,6 +47,13 @@ SavedSettings savedTextsOf(const Settings& settings);
 std::optional<std::int64_t> parseHighScore(std::string_view text);
 std::optional<int> parseStartLevel(std::string_view text);
 
+// Everything the window reads at start, from one reading of the file.
+struct StoredState {
+    Settings settings;
+    Options options;
+    BestScores bestScores;
+};
+
 class SettingsStore {
 public:
     // The user's settings file.
@@ -57,13 +64,13 @@ public:
     QString filePath() const;
     // The stored settings, with the defaults for any that are absent or not valid.
     Settings read() const;
+    StoredState readAll() const;
     // Each returns false, after a message on stderr, when the file could not be written.
     bool write(const SavedSettings& settings) const;
     // Both settings and the best scores in one save, as the window does at close.
     bool write(const SavedSettings& settings, const BestScores& scores) const;
     bool writeHiScore(const std::string& hiScore) const;
 
-    Options readOptions() const;
     bool writeOptions(const Options& options) const;
     BestScores readBestScores() const;
     bool writeBestScores(const BestScores& scores) const;

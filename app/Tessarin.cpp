@@ -98,16 +98,20 @@ QIcon loadWindowIcon() {
 
 Tessarin::Tessarin(const SettingsStore& settings, SoundOutput& sound, std::optional<GameNumber> firstGame,
                    std::function<void()> releaseSoundDevice, QWidget* parent)
+    : Tessarin(settings.readAll(), settings, sound, firstGame, std::move(releaseSoundDevice), parent) {}
+
+Tessarin::Tessarin(StoredState stored, const SettingsStore& settings, SoundOutput& sound,
+                   std::optional<GameNumber> firstGame, std::function<void()> releaseSoundDevice,
+                   QWidget* parent)
     : QWidget(parent), settings_(settings), sound_(sound, std::move(releaseSoundDevice)), game_(ports()),
-      options_(settings.readOptions()), pictures_(options_.colourSymbols) {
+      options_(stored.options), pictures_(options_.colourSymbols), bestScores_(std::move(stored.bestScores)) {
     sound_.setOn(options_.sound);
-    bestScores_ = settings_.readBestScores();
     buildWindow();
     buildBoard();
     buildControls();
     buildFeatures();
     connectEvents();
-    game_.start(settings_.read(), firstGame.value_or(gameNumberFromClock()));
+    game_.start(stored.settings, firstGame.value_or(gameNumberFromClock()));
     showState();
 }
 

@@ -63,6 +63,10 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // The settings file is read once, before anything is built from it.
+    Tessarin(StoredState stored, const SettingsStore& settings, SoundOutput& sound,
+             std::optional<GameNumber> firstGame, std::function<void()> releaseSoundDevice, QWidget* parent);
+
     void buildWindow();
     void buildBoard();
     void buildControls();
