@@ -8,6 +8,7 @@
 
 #include "AccessibleNames.h"
 #include "ControlLayout.h"
+#include "HintText.h"
 #include "board/Board.h"
 
 namespace quadrelle::app {
@@ -19,6 +20,11 @@ constexpr int kHintMs = 2000;
 // every picture, the blue outline along the square's edge among them.
 constexpr int kFrameOutset = 3;
 constexpr int kFrameWidth = 3;
+// On the cursor's square the hint's frame lies just inside the cursor's.
+constexpr int kInnerFrameOutset = 0;
+constexpr int kBadgeSize = 18;
+const QColor kCursorColour(255, 224, 0);
+const QColor kHintColour(255, 255, 255);
 
 QRect boardRect() {
     return squareRect(0).united(squareRect(kSquareCount - 1)).adjusted(-4, -4, 4, 4);
@@ -69,8 +75,8 @@ void BoardOverlay::refreshName() {
     }
 }
 
-void BoardOverlay::showHint(int square) {
-    hint_ = square;
+void BoardOverlay::showHint(const Hint& hint) {
+    hint_ = hint;
     noHint_ = false;
     hintTimer_.start();
     update();
@@ -93,24 +99,64 @@ void BoardOverlay::clearHint() {
 void BoardOverlay::paintEvent(QPaintEvent*) {
     if (!hasFocus() && !hint_ && !noHint_) return;
     QPainter painter(this);
-    if (hint_) paintFrame(painter, *hint_, QColor(255, 255, 255));
-    if (hasFocus()) paintFrame(painter, cursor_, QColor(255, 224, 0));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    if (hasFocus()) {
+        painter.setPen(QPen(kCursorColour, kFrameWidth));
+        painter.drawRect(frameAround(cursor_, kFrameOutset));
+    }
+    if (hint_) paintHint(painter);
     if (noHint_) {
         const QRect banner = rect().adjusted(40, height() / 2 - 24, -40, -(height() / 2 - 24));
         painter.fillRect(banner, QColor(0, 0, 0, 200));
         painter.setPen(Qt::white);
-        painter.drawText(banner, Qt::AlignCenter | Qt::TextWordWrap, tr("No move reacts now"));
+        painter.drawText(banner, Qt::AlignCenter | Qt::TextWordWrap, hintText(std::nullopt));
     }
 }
 
-void BoardOverlay::paintFrame(QPainter& painter, int square, const QColor& colour) const {
-    const QRect cell = squareRect(square).translated(-geometry().topLeft());
-    const QRectF frame =
-        QRectF(cell).adjusted(-kFrameOutset + kFrameWidth / 2.0, -kFrameOutset + kFrameWidth / 2.0,
-                              kFrameOutset - kFrameWidth / 2.0, kFrameOutset - kFrameWidth / 2.0);
-    painter.setPen(QPen(colour, kFrameWidth));
+// The rectangle a frame's pen follows, so its outer edge lies `outset` px outside the square.
+QRectF BoardOverlay::frameAround(int square, int outset) const {
+    const QRectF cell = QRectF(squareRect(square).translated(-geometry().topLeft()));
+    const qreal edge = outset - kFrameWidth / 2.0;
+    return cell.adjusted(-edge, -edge, edge, edge);
+}
+
+// A white frame, and in the square's top right corner a badge naming the move: an arrow up or
+// down for a step, a magnifying glass for the colour search, a cross for the eraser.
+void BoardOverlay::paintHint(QPainter& painter) const {
+    const bool onCursor = hasFocus() && hint_->square == cursor_;
+    const QRectF frame = frameAround(hint_->square, onCursor ? kInnerFrameOutset : kFrameOutset);
+    painter.setPen(QPen(kHintColour, kFrameWidth));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(frame);
+
+    const QRectF badge(frame.right() - kBadgeSize, frame.top(), kBadgeSize, kBadgeSize);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kHintColour);
+    painter.drawRect(badge);
+    const QPointF c = badge.center();
+    const qreal r = kBadgeSize * 0.3;
+    switch (hint_->move) {
+    case HintMove::StepUp:
+    case HintMove::StepDown: {
+        const qreal tip = hint_->move == HintMove::StepUp ? -r : r;
+        painter.setBrush(Qt::black);
+        painter.drawPolygon(QPolygonF{{c.x() - r, c.y() - tip * 0.8}, {c.x() + r, c.y() - tip * 0.8},
+                                      {c.x(), c.y() + tip}});
+        break;
+    }
+    case HintMove::Search:
+        painter.setPen(QPen(Qt::black, 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(c + QPointF(-2, -2), r * 0.8, r * 0.8);
+        painter.drawLine(c + QPointF(1.5, 1.5), c + QPointF(r + 1, r + 1));
+        break;
+    case HintMove::Erase:
+        painter.setPen(QPen(Qt::black, 2.5));
+        painter.drawLine(c + QPointF(-r, -r), c + QPointF(r, r));
+        painter.drawLine(c + QPointF(-r, r), c + QPointF(r, -r));
+        break;
+    }
 }
 
 bool BoardOverlay::moveCursor(int key) {

@@ -20,8 +20,12 @@ const QCommandLineOption
                 QStringLiteral("Play the game with this number: the same number deals the same boards."),
                 QStringLiteral("number"));
 
-[[noreturn]] void refuse(const char* what, const QString& text) {
+void complain(const char* what, const QString& text) {
     std::fprintf(stderr, "quadrelle: %s '%s'; see quadrelle --help\n", what, qPrintable(text.left(40)));
+}
+
+[[noreturn]] void refuse(const char* what, const QString& text) {
+    complain(what, text);
     std::exit(EXIT_FAILURE);
 }
 
@@ -54,6 +58,11 @@ std::optional<int> answerWithoutWindow(int argc, char* argv[]) {
         std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
                     qPrintable(QCoreApplication::applicationVersion()));
         return EXIT_SUCCESS;
+    }
+    // A wrong number is refused here, before a window system is needed to say so.
+    if (parser.isSet(kGameOption) && !parseGameNumber(parser.value(kGameOption))) {
+        complain("not a game number:", parser.value(kGameOption));
+        return EXIT_FAILURE;
     }
     return std::nullopt;
 }

@@ -2,13 +2,31 @@
 #include "GameNumberPrompt.h"
 
 #include <QCoreApplication>
-#include <QInputDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "WholeNumber.h"
 
 namespace quadrelle::app {
+
+namespace {
+
+constexpr auto kContext = "GameNumberPrompt";
+
+QString translated(const char* text) {
+    return QCoreApplication::translate(kContext, text);
+}
+
+bool digitsOnly(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+} // namespace
 
 std::optional<GameNumber> parseGameNumber(const QString& text) {
     const auto value = wholeNumberOf<std::uint64_t>(text.trimmed().toStdString());
@@ -16,20 +34,59 @@ std::optional<GameNumber> parseGameNumber(const QString& text) {
     return GameNumber{*value};
 }
 
+QString gameNumberProblem(const QString& text) {
+    if (parseGameNumber(text)) return {};
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) return translated(QT_TRANSLATE_NOOP("GameNumberPrompt", "Type a game number."));
+    if (!digitsOnly(trimmed))
+        return translated(QT_TRANSLATE_NOOP("GameNumberPrompt", "A game number has the digits 0 to 9 only."));
+    return translated(QT_TRANSLATE_NOOP("GameNumberPrompt", "A game number is at most %1."))
+        .arg(std::numeric_limits<std::uint64_t>::max());
+}
+
+GameNumberPrompt::GameNumberPrompt(GameNumber current, QWidget* parent)
+    : QDialog(parent), entry_(new QLineEdit(QString::number(current.value), this)), problem_(new QLabel(this)) {
+    setObjectName(QStringLiteral("GameNumberPrompt"));
+    setWindowTitle(translated(QT_TRANSLATE_NOOP("GameNumberPrompt", "Play game number")));
+    auto* label = new QLabel(
+        translated(QT_TRANSLATE_NOOP("GameNumberPrompt", "Game number (the same number deals the same boards):")),
+        this);
+    label->setBuddy(entry_);
+    entry_->setObjectName(QStringLiteral("GameNumberEntry"));
+    entry_->selectAll();
+    problem_->setObjectName(QStringLiteral("GameNumberProblem"));
+    problem_->setWordWrap(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(entry_, &QLineEdit::textChanged, this, &GameNumberPrompt::check);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(entry_);
+    layout->addWidget(problem_);
+    layout->addWidget(buttons);
+    check();
+}
+
+std::optional<GameNumber> GameNumberPrompt::number() const {
+    return parseGameNumber(entry_->text());
+}
+
+void GameNumberPrompt::check() {
+    const QString problem = gameNumberProblem(entry_->text());
+    problem_->setText(problem);
+    // The line keeps its place while empty, so the prompt does not jump as the player types.
+    problem_->setMinimumHeight(problem_->fontMetrics().height());
+    ok_->setEnabled(problem.isEmpty());
+    entry_->setAccessibleDescription(problem);
+}
+
 std::optional<GameNumber> askForGameNumber(QWidget* parent, GameNumber current) {
-    QInputDialog dialog(parent);
-    dialog.setObjectName(QStringLiteral("GameNumberPrompt"));
-    dialog.setWindowTitle(QCoreApplication::translate("GameNumberPrompt", "Play game number"));
-    dialog.setLabelText(QCoreApplication::translate("GameNumberPrompt",
-                                                    "Game number (the same number deals the same boards):"));
-    dialog.setTextValue(QString::number(current.value));
-    if (auto* edit = dialog.findChild<QLineEdit*>()) {
-        edit->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\s*\\d{1,20}\\s*")), edit));
-        edit->selectAll();
-    }
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return parseGameNumber(dialog.textValue());
+    GameNumberPrompt prompt(current, parent);
+    if (prompt.exec() != QDialog::Accepted) return std::nullopt;
+    return prompt.number();
 }
 
 } // namespace quadrelle::app

@@ -114,8 +114,9 @@ void Tessarin::requestHint() {
 void Tessarin::showPendingHint() {
     if (!hintPending_ || !game_.atRest()) return;
     hintPending_ = false;
-    if (const auto hint = findHint(game_.board()))
-        board_->showHint(hint->square);
+    const auto hint = findHint(game_.board(), game_.counters().removes);
+    if (hint)
+        board_->showHint(*hint);
     else
         board_->showNoHint();
 }

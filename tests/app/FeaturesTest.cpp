@@ -3,7 +3,7 @@
 // keyboard play on the board, hints, colour symbols, the sound switch, game numbers and the
 // best scores. The designed controls and the mouse play are covered by the other window tests.
 #include <QAction>
-#include <QInputDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -12,6 +12,7 @@
 
 #include "BestScoresDialog.h"
 #include "BoardOverlay.h"
+#include "GameNumberPrompt.h"
 #include "HelpWindow.h"
 #include "TestMain.h"
 #include "TestWindow.h"
@@ -19,6 +20,9 @@
 using namespace quadrelle;
 using namespace quadrelle::app;
 using namespace quadrelle::app::testing;
+
+using Kinds = std::array<Kind, kSquareCount>;
+Q_DECLARE_METATYPE(Kinds)
 
 namespace {
 
@@ -121,6 +125,43 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!boardOf(w)->isShowingNoHint(), 4000);
     }
 
+    void hintNamesItsMoveAndShowsOverTheCursor_data() {
+        QTest::addColumn<Kinds>("kinds");
+        QTest::addColumn<int>("erasers");
+        QTest::addColumn<int>("square");
+        QTest::addColumn<int>("move");
+        using enum Kind;
+        QTest::newRow("step up") << kStepReactsAt2 << 0 << 2 << int(HintMove::StepUp);
+        QTest::newRow("two-way square down") << quietBoardWith({{0, K1}, {1, K1}, {2, K2updown}}) << 0 << 2
+                                             << int(HintMove::StepDown);
+        QTest::newRow("colour search") << quietBoardWith({{0, K3}, {1, K3}, {2, K0up}}) << 0 << 2
+                                       << int(HintMove::Search);
+        // Column 0 reads 3 3 4 3: erasing the 4 lets the 3s above fall onto the third.
+        QTest::newRow("eraser") << quietBoardWith({{0, K3}, {6, K3}, {12, K4}}) << 1 << 12
+                                << int(HintMove::Erase);
+    }
+
+    void hintNamesItsMoveAndShowsOverTheCursor() {
+        QFETCH(Kinds, kinds);
+        QFETCH(int, erasers);
+        QFETCH(int, square);
+        QFETCH(int, move);
+        TestWindow w;
+        showActive(w);
+        setPosition(w, kinds);
+        w.resumeWith([&](Position& position) { position.counters.removes = erasers; });
+        focusBoardAt(w, square);
+        QTest::keyClick(boardOf(w), Qt::Key_H);
+        QCOMPARE(boardOf(w)->hint(), std::optional(Hint{square, HintMove(move)}));
+
+        // On the cursor's square the hint's white frame lies just inside the cursor's yellow one.
+        const QImage shot = w->grab().toImage();
+        const QRect cell = squareRect(square);
+        const QPoint left(cell.left(), cell.center().y());
+        QCOMPARE(shot.pixelColor(left + QPoint(1, 0)), QColor(Qt::white));
+        QCOMPARE(shot.pixelColor(left - QPoint(2, 0)), QColor(255, 224, 0));
+    }
+
     void colourSymbolsAndSoundAreSwitchedByKeysAndRemembered() {
         {
             TestWindow w;
@@ -182,16 +223,47 @@ private slots:
         QVERIFY(w->findChild<BestScoresDialog*>());
     }
 
+    // The prompt reads a number as --game does, says what is wrong, and stays open until it is one.
+    void gameNumberPromptTakesOnlyAGameNumber_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<quint64>("number");
+        QTest::newRow("digits") << "424242" << true << quint64{424242};
+        QTest::newRow("spaces around") << " 42 " << true << quint64{42};
+        QTest::newRow("largest") << "18446744073709551615" << true << quint64{18446744073709551615u};
+        for (const char* wrong : {"", "0x10", "+5", "1e5", "-1", "18446744073709551616", "99999999999999999999999"})
+            QTest::newRow(wrong) << wrong << false << quint64{0};
+    }
+
+    void gameNumberPromptTakesOnlyAGameNumber() {
+        QFETCH(QString, typed);
+        QFETCH(bool, accepted);
+        QFETCH(quint64, number);
+        GameNumberPrompt prompt(GameNumber{7}, nullptr);
+        prompt.show();
+        auto* entry = prompt.findChild<QLineEdit*>("GameNumberEntry");
+        entry->clear();
+        QTest::keyClicks(entry, typed);
+        QCOMPARE(entry->text(), typed);
+        QCOMPARE(prompt.findChild<QLabel*>("GameNumberProblem")->text().isEmpty(), accepted);
+        QTest::keyClick(entry, Qt::Key_Return);
+        QCOMPARE(prompt.result() == QDialog::Accepted, accepted);
+        QCOMPARE(prompt.isVisible(), !accepted);
+        QCOMPARE(prompt.number(), accepted ? std::optional(GameNumber{number}) : std::nullopt);
+    }
+
     void theSameGameNumberAndClicksGiveTheSameBoards() {
         std::array<Board, 2> ends;
         for (Board& end : ends) {
             TestWindow w;
             showActive(w);
             QTimer::singleShot(0, [] {
-                auto* prompt = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+                auto* prompt = qobject_cast<GameNumberPrompt*>(QApplication::activeModalWidget());
                 QVERIFY(prompt);
-                prompt->setTextValue(QStringLiteral("424242"));
-                prompt->accept();
+                auto* entry = prompt->findChild<QLineEdit*>("GameNumberEntry");
+                entry->clear();
+                QTest::keyClicks(entry, QStringLiteral("424242"));
+                QTest::keyClick(entry, Qt::Key_Return);
             });
             QTest::keyClick(w.newGameButton(), Qt::Key_G, Qt::ControlModifier);
             QCOMPARE(w.game().gameNumber().value, std::uint64_t{424242});

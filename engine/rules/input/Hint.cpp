@@ -3,6 +3,7 @@
 
 #include "input/ColourChanges.h"
 #include "reactions/Triples.h"
+#include "removal/Falling.h"
 
 namespace quadrelle {
 
@@ -28,13 +29,23 @@ bool searchReacts(const Board& board, int square) {
     return false;
 }
 
+bool erasingReacts(Board board, int square) {
+    if (!isPlain(board.kind(square))) return false;
+    board[square] = Square{Kind::Removed, Picture::SqEmpty, false};
+    closeGaps(board, fallDirection(board));
+    return anyTripleMatches(board);
+}
+
 } // namespace
 
-std::optional<Hint> findHint(const Board& board) {
+std::optional<Hint> findHint(const Board& board, int erasers) {
     for (int square = 0; square < kSquareCount; ++square)
         if (const auto move = reactingStep(board, square)) return Hint{square, *move};
     for (int square = 0; square < kSquareCount; ++square)
         if (searchReacts(board, square)) return Hint{square, HintMove::Search};
+    if (erasers <= 0) return std::nullopt;
+    for (int square = 0; square < kSquareCount; ++square)
+        if (erasingReacts(board, square)) return Hint{square, HintMove::Erase};
     return std::nullopt;
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // A hint for the player: a square whose colour step, or failing that whose colour search,
-// would make a run on a board at rest. It only looks at a copy of the board, so asking for a
-// hint never changes the game or its random draws.
+// or failing that whose erasing, would make a run on a board at rest. It only looks at a copy
+// of the board, so asking for a hint never changes the game or its random draws.
 #pragma once
 
 #include <optional>
@@ -10,7 +10,7 @@
 
 namespace quadrelle {
 
-enum class HintMove { StepUp, StepDown, Search };
+enum class HintMove { StepUp, StepDown, Search, Erase };
 
 struct Hint {
     int square = 0;
@@ -20,7 +20,9 @@ struct Hint {
 };
 
 // The first square, in board order, whose colour step reacts; else the first whose colour
-// search reacts; nothing when no move reacts.
-std::optional<Hint> findHint(const Board& board);
+// search reacts; else, while the player holds an eraser, the first plain square whose removal
+// closes the gap into a run (before the refill, whose draws no hint can know); nothing when
+// no move reacts.
+std::optional<Hint> findHint(const Board& board, int erasers = 0);
 
 } // namespace quadrelle
