@@ -63,6 +63,8 @@ std::optional<QByteArray> stagedText(const QString& path, const IniChangeOf& cha
         }
     }
     QFile staged(stagedPath);
+    // QSettings makes no file for no keys, as when the only section there was is emptied.
+    if (!staged.exists()) return QByteArray();
     if (!staged.open(QIODevice::ReadOnly)) {
         problem = staged.errorString();
         return std::nullopt;
