@@ -81,8 +81,9 @@ void BestScores::savedAll() {
 IniChange BestScores::storedChange() const {
     IniChange change{{QString::fromLatin1(kBestScoresGroup)}, {}};
     for (std::size_t index = 0; index < entries_.size(); ++index)
-        change.values.emplace_back(QStringLiteral("%1/%2").arg(QLatin1StringView(kBestScoresGroup)).arg(index + 1),
-                                   storedTextOf(entries_[index]));
+        change.values.emplace_back(
+            QStringLiteral("%1/%2").arg(QLatin1StringView(kBestScoresGroup)).arg(index + 1),
+            storedTextOf(entries_[index]));
     return change;
 }
 

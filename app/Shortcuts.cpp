@@ -46,8 +46,8 @@ constexpr std::array<Shortcut, 17> kShortcuts{{
     // No keys: a table or a high score cleared by a slip of the finger cannot be brought back.
     {ClearBestScores, Window, "actionClearBestScores", Keys{},
      QT_TRANSLATE_NOOP("Shortcuts", "Clear the best scores…"), false},
-    {ClearHighScore, Window, "actionClearHighScore", Keys{}, QT_TRANSLATE_NOOP("Shortcuts", "Clear the high score…"),
-     false},
+    {ClearHighScore, Window, "actionClearHighScore", Keys{},
+     QT_TRANSLATE_NOOP("Shortcuts", "Clear the high score…"), false},
     {HowToPlay, Window, "actionHowToPlay", kHowToPlayKeys, QT_TRANSLATE_NOOP("Shortcuts", "How to play"),
      false},
     {About, Window, "actionAbout", Keys{}, QT_TRANSLATE_NOOP("Shortcuts", "About Quadrelle!"), false},

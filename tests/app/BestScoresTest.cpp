@@ -195,17 +195,18 @@ private slots:
         QTest::addColumn<QList<qint64>>("scores");
         QByteArray thousand;
         // Pairs of equal entries, as a table saved by rank alone doubles at every run.
-        for (int rank = 1; rank <= 1000; ++rank)
-            thousand += QByteArray::number(rank) + "=" + QByteArray::number(10 * ((1001 - rank + 1) / 2)) +
-                        " 2 2026-01-01 " + QByteArray::number((1001 - rank + 1) / 2) + "\n";
-        QTest::newRow("a thousand ranks") << thousand
-                                          << QList<qint64>{5000, 4990, 4980, 4970, 4960,
-                                                           4950, 4940, 4930, 4920, 4910};
+        for (int rank = 1; rank <= 1000; ++rank) {
+            const QByteArray game = QByteArray::number((1002 - rank) / 2);
+            thousand += QByteArray::number(rank) + "=" + game + "0 2 2026-01-01 " + game + "\n";
+        }
+        QTest::newRow("a thousand ranks")
+            << thousand << QList<qint64>{5000, 4990, 4980, 4970, 4960, 4950, 4940, 4930, 4920, 4910};
         QTest::newRow("stray keys") << QByteArray("1=500 2 2026-01-01 5\n0=700 2 2026-01-01 7\n"
                                                   "-3=700 2 2026-01-01 7\n11=650 2 2026-01-01 6\n"
                                                   "abc=900 2 2026-01-01 9\n2=500 2 2026-01-01 5\n")
                                     << QList<qint64>{700, 650, 500};
-        QTest::newRow("empty keys") << QByteArray("1=400 2 2026-01-01 4\n2=\n3=\n10=\n") << QList<qint64>{400};
+        QTest::newRow("empty keys") << QByteArray("1=400 2 2026-01-01 4\n2=\n3=\n10=\n")
+                                    << QList<qint64>{400};
     }
     void aStoredSectionIsWrittenBackWholeAsTheTenBestOnce() {
         QFETCH(QByteArray, section);
@@ -244,8 +245,8 @@ private slots:
             << QStringList{"A 500", "A save", "B clear", "B save", "A 200", "A save", "B 300", "B save"}
             << QList<qint64>{300, 200};
         QTest::newRow("the ten best of both")
-            << QStringList{"A 10", "A 20", "A 30", "A 40", "A 50", "A 60", "B 15", "B 25", "B 35", "B 45",
-                           "B 55", "B 65", "A save", "B save"}
+            << QStringList{"A 10", "A 20", "A 30", "A 40", "A 50", "A 60",   "B 15",
+                           "B 25", "B 35", "B 45", "B 55", "B 65", "A save", "B save"}
             << QList<qint64>{65, 60, 55, 50, 45, 40, 35, 30, 25, 20};
     }
     void twoGamesSavingIntoOneFileKeepEachOthersScores() {
@@ -277,7 +278,8 @@ private slots:
         QTest::newRow("room on the right") << QRect(100, 100, 500, 450) << QRect(608, 100, 300, 200);
         QTest::newRow("room on the left only") << QRect(400, 100, 500, 450) << QRect(92, 100, 300, 200);
         QTest::newRow("kept on the screen") << QRect(0, 650, 500, 150) << QRect(508, 600, 300, 200);
-        QTest::newRow("below when the sides are full") << QRect(250, 0, 500, 450) << QRect(250, 458, 300, 200);
+        QTest::newRow("below when the sides are full")
+            << QRect(250, 0, 500, 450) << QRect(250, 458, 300, 200);
         QTest::newRow("above when the rest is full") << QRect(250, 300, 500, 500) << QRect(250, 92, 300, 200);
         QTest::newRow("over it on the side with more room")
             << QRect(100, 50, 700, 700) << QRect(700, 50, 300, 200);

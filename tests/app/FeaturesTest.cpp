@@ -81,8 +81,9 @@ QByteArrayList bestScoresSection(const QByteArray& text) {
     const qsizetype start = text.indexOf("[BestScores]\n");
     if (start < 0) return {};
     QByteArrayList lines = text.mid(start).split('\n');
-    const auto end = std::find_if(lines.begin() + 1, lines.end(),
-                                  [](const QByteArray& line) { return line.isEmpty() || line.startsWith('['); });
+    const auto end = std::find_if(lines.begin() + 1, lines.end(), [](const QByteArray& line) {
+        return line.isEmpty() || line.startsWith('[');
+    });
     return QByteArrayList(lines.begin(), end);
 }
 
@@ -279,11 +280,13 @@ private slots:
         auto* table = w->findChild<BestScoresDialog*>();
         QVERIFY(table && table->isVisible());
         QVERIFY(QTest::qWaitForWindowExposed(table));
-        QCOMPARE(table->findChild<QLabel*>("BestScoresRank")->text(), QStringLiteral("This game took rank 1."));
+        QCOMPARE(table->findChild<QLabel*>("BestScoresRank")->text(),
+                 QStringLiteral("This game took rank 1."));
         QTest::qWait(50);
         QCOMPARE(saves.count(), 1);
         const QByteArray saved = settingsFileText();
-        QVERIFY2(saved.contains("[BestScores]\n1=501 1 ") && saved.contains("HiScore=501\n"), saved.constData());
+        QVERIFY2(saved.contains("[BestScores]\n1=501 1 ") && saved.contains("HiScore=501\n"),
+                 saved.constData());
 
         answerNextBox("ClearHiscoreBox", QMessageBox::Yes);
         QTest::mouseClick(w.label("LabelClr"), Qt::LeftButton);
@@ -316,8 +319,8 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<qint64>("highScore");
         QTest::addColumn<int>("bestScores");
-        const auto row = [](const char* name, const char* entry, const char* box, QMessageBox::StandardButton answer,
-                            qint64 highScore, int bestScores) {
+        const auto row = [](const char* name, const char* entry, const char* box,
+                            QMessageBox::StandardButton answer, qint64 highScore, int bestScores) {
             QTest::newRow(name) << QString::fromLatin1(entry) << QString::fromLatin1(box) << int(answer)
                                 << highScore << bestScores;
         };

@@ -107,9 +107,10 @@ private slots:
         const QString text = QString::fromUtf8(readme.readAll());
         for (const Shortcut& shortcut : shortcuts()) {
             // The entries without keys are named in quotes beside the tables.
-            const QString row = shortcut.keys.empty()
-                                    ? QStringLiteral("\"%1\"").arg(descriptionOf(shortcut))
-                                    : QStringLiteral("| %1 | %2 |").arg(keysTextOf(shortcut), descriptionOf(shortcut));
+            const QString row =
+                shortcut.keys.empty()
+                    ? QStringLiteral("\"%1\"").arg(descriptionOf(shortcut))
+                    : QStringLiteral("| %1 | %2 |").arg(keysTextOf(shortcut), descriptionOf(shortcut));
             QVERIFY2(text.contains(row), qPrintable(row));
         }
     }

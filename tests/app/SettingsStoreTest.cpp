@@ -150,10 +150,13 @@ private slots:
     void clearedBestScoresLeaveTheRestOfTheFile_data() {
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QByteArray>("after");
-        QTest::newRow("other sections") << QByteArray("[General]\nHiScore=5\nVolume=3\n[BestScores]\n1=40 1 2026-01-01 "
-                                                      "4\nx=junk\n[Options]\nSound=false\n")
-                                        << QByteArray("[General]\nHiScore=5\nVolume=3\n\n[Options]\nSound=false\n");
-        QTest::newRow("the only section") << QByteArray("[BestScores]\n1=40 1 2026-01-01 4\n") << QByteArray();
+        QTest::newRow("other sections")
+            << QByteArray("[General]\nHiScore=5\nVolume=3\n"
+                          "[BestScores]\n1=40 1 2026-01-01 4\nx=junk\n"
+                          "[Options]\nSound=false\n")
+            << QByteArray("[General]\nHiScore=5\nVolume=3\n\n[Options]\nSound=false\n");
+        QTest::newRow("the only section")
+            << QByteArray("[BestScores]\n1=40 1 2026-01-01 4\n") << QByteArray();
     }
     void clearedBestScoresLeaveTheRestOfTheFile() {
         QFETCH(QByteArray, before);
