@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The saved settings: where the file is, that it really has a [General] section with the two
-// keys, that hand-written files are read, that absent keys give the defaults, that clearing the
-// best scores takes their section out and nothing else, and that a file
+// keys, that hand-written files are read, that absent keys give the defaults, and that a file
 // that cannot be written is reported and not fatal: promptly, leaving the file as it was,
 // whatever stands in the way, and that a save that worked says so.
 #include <QDir>
@@ -144,29 +143,6 @@ private slots:
         const QByteArray text = contentsOf(store.filePath());
         QVERIFY2(text.contains("Volume=3"), text.constData());
         QVERIFY2(text.contains("HiScore=9"), text.constData());
-    }
-
-    // Clearing the best scores takes their whole section out, stray keys too, and nothing else.
-    void clearedBestScoresLeaveTheRestOfTheFile_data() {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QByteArray>("after");
-        QTest::newRow("other sections")
-            << QByteArray("[General]\nHiScore=5\nVolume=3\n"
-                          "[BestScores]\n1=40 1 2026-01-01 4\nx=junk\n"
-                          "[Options]\nSound=false\n")
-            << QByteArray("[General]\nHiScore=5\nVolume=3\n\n[Options]\nSound=false\n");
-        QTest::newRow("the only section")
-            << QByteArray("[BestScores]\n1=40 1 2026-01-01 4\n") << QByteArray();
-    }
-    void clearedBestScoresLeaveTheRestOfTheFile() {
-        QFETCH(QByteArray, before);
-        QFETCH(QByteArray, after);
-        const SettingsStore store;
-        writeFile(store.filePath(), before);
-        BestScores scores = store.readBestScores();
-        scores.clear();
-        QVERIFY(store.writeBestScores(scores));
-        QCOMPARE(contentsOf(store.filePath()), after);
     }
 
     void writingTheHighScoreAloneKeepsTheStartLevel() {
