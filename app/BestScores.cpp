@@ -1,79 +1,90 @@
 // SPDX-License-Identifier: MIT
-// Reading, ranking and writing the best scores.
+// Reading, ranking, merging and writing the best scores.
 #include "BestScores.h"
 
 #include <QSettings>
-#include <QStringList>
 
 #include <algorithm>
-#include <map>
+
+#include "BestScoreText.h"
 
 namespace quadrelle::app {
 
 namespace {
 
-constexpr auto kDateFormat = "yyyy-MM-dd";
-
-QString textOf(const BestScoreEntry& entry) {
-    return QStringLiteral("%1 %2 %3 %4")
-        .arg(entry.score)
-        .arg(entry.level)
-        .arg(entry.date.toString(QLatin1StringView(kDateFormat)))
-        .arg(entry.gameNumber);
-}
-
-std::optional<BestScoreEntry> entryFrom(const QString& text) {
-    const QStringList fields = text.split(QLatin1Char(' '));
-    if (fields.size() != 4) return std::nullopt;
-    bool scoreOk = false, levelOk = false, gameOk = false;
-    BestScoreEntry entry;
-    entry.score = fields[0].toLongLong(&scoreOk);
-    entry.level = fields[1].toInt(&levelOk);
-    entry.date = QDate::fromString(fields[2], QLatin1StringView(kDateFormat));
-    entry.gameNumber = fields[3].toULongLong(&gameOk);
-    if (!scoreOk || !levelOk || !gameOk || !entry.date.isValid()) return std::nullopt;
-    if (entry.score <= 0 || entry.level < 1) return std::nullopt;
-    return entry;
-}
-
-// The stored entries by their rank key; keys that are not whole numbers are ignored.
-std::map<int, QString> storedTexts(QSettings& settings) {
-    std::map<int, QString> texts;
+// The stored entries, whatever their keys, in the order of their keys where those are ranks.
+std::vector<BestScoreEntry> storedEntries(QSettings& settings) {
+    std::vector<std::pair<int, BestScoreEntry>> ranked;
+    const QDate today = QDate::currentDate();
     settings.beginGroup(QLatin1StringView(kBestScoresGroup));
     for (const QString& key : settings.childKeys()) {
         bool isRank = false;
         const int rank = key.toInt(&isRank);
         // A value holding commas reads as a list, which is no entry of ours.
         const QVariant value = settings.value(key);
-        if (isRank && value.typeId() == QMetaType::QString) texts.emplace(rank, value.toString());
+        if (!isRank || value.typeId() != QMetaType::QString) continue;
+        if (const auto entry = bestScoreEntryOf(value.toString(), today)) ranked.emplace_back(rank, *entry);
     }
     settings.endGroup();
-    return texts;
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<BestScoreEntry> entries;
+    for (const auto& [rank, entry] : ranked) entries.push_back(entry);
+    return entries;
 }
 
+// Equal scores by date, so that across games too the earlier game keeps the higher rank.
 bool ranksAbove(const BestScoreEntry& a, const BestScoreEntry& b) {
-    return a.score > b.score;
+    return a.score > b.score || (a.score == b.score && a.date < b.date);
+}
+
+void eraseFirst(std::vector<BestScoreEntry>& entries, const BestScoreEntry& entry) {
+    const auto found = std::find(entries.begin(), entries.end(), entry);
+    if (found != entries.end()) entries.erase(found);
+}
+
+void addIfAbsent(std::vector<BestScoreEntry>& entries, const BestScoreEntry& entry) {
+    if (std::find(entries.begin(), entries.end(), entry) == entries.end()) entries.push_back(entry);
 }
 
 } // namespace
 
-void BestScores::load(QSettings& settings) {
-    entries_.clear();
-    for (const auto& [rank, text] : storedTexts(settings))
-        if (const auto entry = entryFrom(text)) entries_.push_back(*entry);
-    // A file edited by hand may be out of order or too long.
-    std::stable_sort(entries_.begin(), entries_.end(), ranksAbove);
-    if (entries_.size() > kBestScoresKept) entries_.resize(kBestScoresKept);
+std::optional<int> BestScores::rankOf(const BestScoreEntry& entry) const {
+    const auto found = std::find(entries_.begin(), entries_.end(), entry);
+    if (found == entries_.end()) return std::nullopt;
+    return static_cast<int>(found - entries_.begin()) + 1;
 }
 
-std::vector<std::pair<QString, QString>> BestScores::storedValues() const {
-    std::vector<std::pair<QString, QString>> values;
-    for (int rank = 1; rank <= kBestScoresKept; ++rank) {
-        const auto index = static_cast<std::size_t>(rank - 1);
-        values.emplace_back(QStringLiteral("%1/%2").arg(QLatin1StringView(kBestScoresGroup)).arg(rank),
-                            index < entries_.size() ? textOf(entries_[index]) : QString());
-    }
-    return values;
+void BestScores::load(QSettings& settings) {
+    *this = {};
+    // A file edited by hand, or by an older version, may repeat entries, be out of order or
+    // be too long.
+    for (const BestScoreEntry& entry : storedEntries(settings)) addIfAbsent(entries_, entry);
+    keepTheBest();
+}
+
+void BestScores::mergeWith(const BestScores& stored) {
+    std::vector<BestScoreEntry> merged;
+    if (!cleared_) merged = stored.entries_;
+    for (const BestScoreEntry& entry : removed_) eraseFirst(merged, entry);
+    for (const BestScoreEntry& entry : entered_) addIfAbsent(merged, entry);
+    entries_ = std::move(merged);
+    keepTheBest();
+}
+
+void BestScores::savedAll() {
+    entered_.clear();
+    removed_.clear();
+    cleared_ = false;
+}
+
+IniChange BestScores::storedChange() const {
+    IniChange change{{QString::fromLatin1(kBestScoresGroup)}, {}};
+    for (std::size_t index = 0; index < entries_.size(); ++index)
+        change.values.emplace_back(
+            QStringLiteral("%1/%2").arg(QLatin1StringView(kBestScoresGroup)).arg(index + 1),
+            storedTextOf(entries_[index]));
+    return change;
 }
 
 bool BestScores::qualifies(std::int64_t score) const {
@@ -88,12 +99,25 @@ std::optional<int> BestScores::insert(const BestScoreEntry& entry) {
     const auto rank = static_cast<int>(place - entries_.begin()) + 1;
     entries_.insert(place, entry);
     if (entries_.size() > kBestScoresKept) entries_.pop_back();
+    entered_.push_back(entry);
     return rank;
 }
 
 void BestScores::remove(const BestScoreEntry& entry) {
-    const auto found = std::find(entries_.begin(), entries_.end(), entry);
-    if (found != entries_.end()) entries_.erase(found);
+    eraseFirst(entries_, entry);
+    eraseFirst(entered_, entry);
+    // The stored table may hold it from an earlier save.
+    removed_.push_back(entry);
+}
+
+void BestScores::clear() {
+    *this = {};
+    cleared_ = true;
+}
+
+void BestScores::keepTheBest() {
+    std::stable_sort(entries_.begin(), entries_.end(), ranksAbove);
+    if (entries_.size() > kBestScoresKept) entries_.resize(kBestScoresKept);
 }
 
 } // namespace quadrelle::app

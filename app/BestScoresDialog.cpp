@@ -5,9 +5,11 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include "BestScoreText.h"
+#include "PlaceBeside.h"
 
 namespace quadrelle::app {
 
@@ -38,6 +40,9 @@ BestScoresDialog::BestScoresDialog(const BestScores& scores, std::optional<int> 
     fillRows(scores);
     if (newRank && *newRank >= 1 && *newRank <= table_->rowCount()) highlightRow(*newRank - 1);
 
+    auto* rankLine = new QLabel(newRank ? tr("This game took rank %1.").arg(*newRank) : QString(), this);
+    rankLine->setObjectName(QStringLiteral("BestScoresRank"));
+    rankLine->setVisible(newRank.has_value());
     auto* empty = new QLabel(tr("No games in the table yet: a game over with a score enters it."), this);
     empty->setObjectName(QStringLiteral("BestScoresEmpty"));
     empty->setVisible(scores.entries().empty());
@@ -45,6 +50,7 @@ BestScoresDialog::BestScoresDialog(const BestScores& scores, std::optional<int> 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(rankLine);
     layout->addWidget(empty);
     layout->addWidget(table_);
     layout->addWidget(buttons);
@@ -56,16 +62,16 @@ BestScoresDialog::BestScoresDialog(const BestScores& scores, std::optional<int> 
 }
 
 void BestScoresDialog::fillRows(const BestScores& scores) {
-    const QLocale locale;
     const auto& entries = scores.entries();
     table_->setRowCount(static_cast<int>(entries.size()));
     for (int row = 0; row < table_->rowCount(); ++row) {
         const BestScoreEntry& entry = entries[static_cast<std::size_t>(row)];
         table_->setItem(row, Rank, cell(QString::number(row + 1)));
-        table_->setItem(row, Score, cell(locale.toString(static_cast<qlonglong>(entry.score))));
+        // Numbers as the window writes its counters, without separators; the game number is
+        // typed in like this to replay a game.
+        table_->setItem(row, Score, cell(QString::number(entry.score)));
         table_->setItem(row, Level, cell(QString::number(entry.level)));
-        table_->setItem(row, Date, cell(locale.toString(entry.date, QLocale::ShortFormat), Qt::AlignCenter));
-        // The game number is typed in to replay a game, so it is shown without separators.
+        table_->setItem(row, Date, cell(dateTextOf(entry.date), Qt::AlignCenter));
         table_->setItem(row, GameNumber, cell(QString::number(entry.gameNumber)));
     }
 }
@@ -83,9 +89,18 @@ void BestScoresDialog::highlightRow(int row) {
     table_->scrollToItem(table_->item(row, Rank));
 }
 
+void closeBestScores(QWidget* parent) {
+    // Deleted at once, so that the game finds only the window it shows next.
+    delete parent->findChild<BestScoresDialog*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
 BestScoresDialog* showBestScores(const BestScores& scores, std::optional<int> newRank, QWidget* parent) {
+    closeBestScores(parent);
     auto* dialog = new BestScoresDialog(scores, newRank, parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // After a game over the player keeps the board, its "Game Over" banner and the keys.
+    dialog->setAttribute(Qt::WA_ShowWithoutActivating, newRank.has_value());
+    moveBeside(dialog, parent);
     dialog->show();
     return dialog;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The best-scores table as a small window: rank, score, level, date and game number, one row
-// per game. Shown after a game over that entered the table, the new row is highlighted.
+// per game. Shown after a game over that entered the table, a line says the new game's rank
+// and its row is highlighted.
 #pragma once
 
 #include <QDialog>
@@ -30,7 +31,9 @@ private:
     QTableWidget* table_;
 };
 
-// Opens the table as a window of its own that deletes itself when closed.
+// Opens the table as a window of its own beside the game's, in place of one already open; it
+// deletes itself when closed. With a new rank it opens without taking the focus.
 BestScoresDialog* showBestScores(const BestScores& scores, std::optional<int> newRank, QWidget* parent);
+void closeBestScores(QWidget* parent);
 
 } // namespace quadrelle::app

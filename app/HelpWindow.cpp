@@ -125,17 +125,24 @@ void HelpWindow::addKeys(QGridLayout* grid) {
     QLabel* heading = paragraph(QStringLiteral("<b>%1</b>").arg(tr("Keys").toHtmlEscaped()), page);
     heading->setContentsMargins(0, 2 * kRuleSpacing, 0, 0);
     grid->addWidget(heading, grid->rowCount(), 0, 1, 2);
-    ShortcutScope scope = ShortcutScope::Window;
+    // Window keys first, the menu's among them, then the board's under their own heading.
+    addKeyRows(grid, ShortcutScope::Window, true);
+    addSubheading(grid, tr("While the board has the focus (Tab reaches it after the other controls):"));
+    addKeyRows(grid, ShortcutScope::Board, true);
+    addSubheading(grid, tr("Only in the menu:"));
+    addKeyRows(grid, ShortcutScope::Window, false);
+}
+
+void HelpWindow::addSubheading(QGridLayout* grid, const QString& text) {
+    QLabel* subheading = plainText(text, grid->parentWidget());
+    subheading->setContentsMargins(0, kRuleSpacing, 0, 0);
+    grid->addWidget(subheading, grid->rowCount(), 0, 1, 2);
+}
+
+void HelpWindow::addKeyRows(QGridLayout* grid, ShortcutScope scope, bool withKeys) {
+    QWidget* page = grid->parentWidget();
     for (const Shortcut& shortcut : shortcuts()) {
-        if (shortcut.keys.empty()) continue;
-        if (shortcut.scope != scope) {
-            scope = shortcut.scope;
-            QLabel* boardHeading = plainText(tr("While the board has the focus (Tab reaches it after "
-                                                "the other controls):"),
-                                             page);
-            boardHeading->setContentsMargins(0, kRuleSpacing, 0, 0);
-            grid->addWidget(boardHeading, grid->rowCount(), 0, 1, 2);
-        }
+        if (shortcut.scope != scope || shortcut.keys.empty() == withKeys) continue;
         const int row = grid->rowCount();
         QLabel* keys = plainText(keysTextOf(shortcut), page);
         keys->setAlignment(Qt::AlignRight | Qt::AlignTop);

@@ -7,6 +7,7 @@
 
 #include <initializer_list>
 
+#include "Shortcuts.h"
 #include "TemplatePictures.h"
 
 class QGridLayout;
@@ -25,6 +26,9 @@ private:
     void addRule(QGridLayout* grid, std::initializer_list<Picture> pictures, const QString& title,
                  const QString& text);
     void addKeys(QGridLayout* grid);
+    void addSubheading(QGridLayout* grid, const QString& text);
+    // The table's entries of the scope that have keys, or those reached by the menu only.
+    void addKeyRows(QGridLayout* grid, ShortcutScope scope, bool withKeys);
 
     TemplatePictures pictures_;
 };

@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -35,18 +36,25 @@ QString fileToReplace(const QString& path) {
     return info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
 }
 
-std::optional<QByteArray> stagedText(const QString& path, const IniValues& values, QString& problem) {
-    const QSettings current(path, QSettings::IniFormat);
+bool isInReplacedGroup(const QString& key, const QStringList& groups) {
+    return std::any_of(groups.begin(), groups.end(),
+                       [&key](const QString& group) { return key.startsWith(group + QLatin1Char('/')); });
+}
+
+std::optional<QByteArray> stagedText(const QString& path, const IniChangeOf& changeOf, QString& problem) {
+    QSettings current(path, QSettings::IniFormat);
     if (current.status() == QSettings::AccessError) {
         problem = QStringLiteral("it cannot be read");
         return std::nullopt;
     }
+    const IniChange change = changeOf(current);
     QTemporaryDir stage;
     const QString stagedPath = stage.filePath(QStringLiteral("staged.ini"));
     {
         QSettings staged(stagedPath, QSettings::IniFormat);
-        for (const QString& key : current.allKeys()) staged.setValue(key, current.value(key));
-        for (const auto& [key, value] : values) staged.setValue(key, value);
+        for (const QString& key : current.allKeys())
+            if (!isInReplacedGroup(key, change.replacedGroups)) staged.setValue(key, current.value(key));
+        for (const auto& [key, value] : change.values) staged.setValue(key, value);
         staged.sync();
         // A file of lines that are not key=value reads with FormatError; its keys still carry over.
         if (staged.status() == QSettings::AccessError) {
@@ -55,6 +63,8 @@ std::optional<QByteArray> stagedText(const QString& path, const IniValues& value
         }
     }
     QFile staged(stagedPath);
+    // QSettings makes no file for no keys, as when the only section there was is emptied.
+    if (!staged.exists()) return QByteArray();
     if (!staged.open(QIODevice::ReadOnly)) {
         problem = staged.errorString();
         return std::nullopt;
@@ -65,6 +75,10 @@ std::optional<QByteArray> stagedText(const QString& path, const IniValues& value
 } // namespace
 
 bool saveIniValues(const QString& path, const IniValues& values) {
+    return saveIniChange(path, [&values](QSettings&) { return IniChange{{}, values}; });
+}
+
+bool saveIniChange(const QString& path, const IniChangeOf& changeOf) {
     const QString target = fileToReplace(path);
     const QFileInfo targetInfo(target);
     if (targetInfo.exists() && !targetInfo.isFile())
@@ -82,7 +96,7 @@ bool saveIniValues(const QString& path, const IniValues& values) {
     }
 
     QString problem;
-    const std::optional<QByteArray> text = stagedText(path, values, problem);
+    const std::optional<QByteArray> text = stagedText(path, changeOf, problem);
     if (!text) return report(path, problem);
 
     QSaveFile file(target);

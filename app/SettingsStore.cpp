@@ -84,6 +84,19 @@ BestScores bestScoresIn(QSettings& settings) {
     return scores;
 }
 
+// The whole [BestScores] section is rewritten from the merged table, so no key of an older,
+// longer or hand-edited table is left to be read again.
+bool saveBestScores(const QString& path, BestScores& scores, const IniValues& alsoSaved) {
+    const bool saved = saveIniChange(path, [&](QSettings& current) {
+        scores.mergeWith(bestScoresIn(current));
+        IniChange change = scores.storedChange();
+        change.values.insert(change.values.end(), alsoSaved.begin(), alsoSaved.end());
+        return change;
+    });
+    if (saved) scores.savedAll();
+    return saved;
+}
+
 } // namespace
 
 SettingsStore::SettingsStore() : path_(userSettingsPath()) {}
@@ -108,10 +121,8 @@ bool SettingsStore::write(const SavedSettings& saved) const {
     return saveIniValues(path_, valuesOf(saved));
 }
 
-bool SettingsStore::write(const SavedSettings& saved, const BestScores& scores) const {
-    IniValues values = valuesOf(saved);
-    for (auto& value : scores.storedValues()) values.push_back(std::move(value));
-    return saveIniValues(path_, values);
+bool SettingsStore::write(const SavedSettings& saved, BestScores& scores) const {
+    return saveBestScores(path_, scores, valuesOf(saved));
 }
 
 bool SettingsStore::writeHiScore(const std::string& hiScore) const {
@@ -128,8 +139,10 @@ BestScores SettingsStore::readBestScores() const {
     return bestScoresIn(settings);
 }
 
-bool SettingsStore::writeBestScores(const BestScores& scores) const {
-    return saveIniValues(path_, scores.storedValues());
+bool SettingsStore::writeBestScores(BestScores& scores, const std::optional<std::string>& hiScore) const {
+    IniValues values;
+    if (hiScore) values.emplace_back(kHiScoreKey, QString::fromStdString(*hiScore));
+    return saveBestScores(path_, scores, values);
 }
 
 } // namespace quadrelle::app

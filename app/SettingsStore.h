@@ -68,12 +68,15 @@ public:
     // Each returns false, after a message on stderr, when the file could not be written.
     bool write(const SavedSettings& settings) const;
     // Both settings and the best scores in one save, as the window does at close.
-    bool write(const SavedSettings& settings, const BestScores& scores) const;
+    bool write(const SavedSettings& settings, BestScores& scores) const;
     bool writeHiScore(const std::string& hiScore) const;
 
     bool writeOptions(const Options& options) const;
     BestScores readBestScores() const;
-    bool writeBestScores(const BestScores& scores) const;
+    // The best scores are merged under the file's lock with the stored ones, which another
+    // game may have changed since (BestScores::mergeWith), and the result becomes `scores`,
+    // whether the save works or not. The high score goes in the same save when given.
+    bool writeBestScores(BestScores& scores, const std::optional<std::string>& hiScore = std::nullopt) const;
 
 private:
     QString path_;

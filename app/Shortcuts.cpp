@@ -33,7 +33,7 @@ constexpr std::array<const char*, 2> kContextMenuKeys{"Menu", "Shift+F10"};
 using enum ShortcutAction;
 using enum ShortcutScope;
 
-constexpr std::array<Shortcut, 15> kShortcuts{{
+constexpr std::array<Shortcut, 17> kShortcuts{{
     {NewGame, Window, "actionNewGame", kNewGameKeys, QT_TRANSLATE_NOOP("Shortcuts", "New game"), false},
     {PlayGameNumber, Window, "actionPlayGameNumber", kPlayGameNumberKeys,
      QT_TRANSLATE_NOOP("Shortcuts", "Play game number…"), false},
@@ -43,6 +43,11 @@ constexpr std::array<Shortcut, 15> kShortcuts{{
     {Hint, Window, "actionHint", kHintKeys, QT_TRANSLATE_NOOP("Shortcuts", "Hint"), false},
     {BestScores, Window, "actionBestScores", kBestScoresKeys, QT_TRANSLATE_NOOP("Shortcuts", "Best scores"),
      false},
+    // No keys: a table or a high score cleared by a slip of the finger cannot be brought back.
+    {ClearBestScores, Window, "actionClearBestScores", Keys{},
+     QT_TRANSLATE_NOOP("Shortcuts", "Clear the best scores…"), false},
+    {ClearHighScore, Window, "actionClearHighScore", Keys{},
+     QT_TRANSLATE_NOOP("Shortcuts", "Clear the high score…"), false},
     {HowToPlay, Window, "actionHowToPlay", kHowToPlayKeys, QT_TRANSLATE_NOOP("Shortcuts", "How to play"),
      false},
     {About, Window, "actionAbout", Keys{}, QT_TRANSLATE_NOOP("Shortcuts", "About Quadrelle!"), false},

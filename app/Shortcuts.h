@@ -23,6 +23,8 @@ enum class ShortcutAction {
     ColourSymbols,
     Hint,
     BestScores,
+    ClearBestScores,
+    ClearHighScore,
     HowToPlay,
     About,
     Quit,

@@ -287,8 +287,20 @@ void Tessarin::showState() {
     showPendingHint();
 }
 
-void Tessarin::highScoreRaised(std::int64_t score) {
-    if (!unloaded_) settings_.writeHiScore(numberText(score));
+void Tessarin::highScoreRaised(std::int64_t) {
+    highScoreUnsaved_ = true;
+    QMetaObject::invokeMethod(this, &Tessarin::saveRaisedHighScore, Qt::QueuedConnection);
+}
+
+void Tessarin::saveRaisedHighScore() {
+    if (unloaded_) return;
+    if (const auto hiScore = unsavedHighScore()) settings_.writeHiScore(*hiScore);
+}
+
+std::optional<std::string> Tessarin::unsavedHighScore() {
+    if (!highScoreUnsaved_) return std::nullopt;
+    highScoreUnsaved_ = false;
+    return numberText(game_.settingsToSave().highScore);
 }
 
 void Tessarin::saveSettings() {

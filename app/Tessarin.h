@@ -94,11 +94,16 @@ private:
     void showBestScoresTable();
     void requestQuit();
     void clearHighScoreAsked();
+    void clearBestScoresAsked();
     void saveOptions();
 
     // GameEvents: a game over that raises the high score saves it at once, so a crash or a
-    // forced quit later in the run cannot lose it.
+    // forced quit later in the run cannot lose it: with the best scores when the game enters
+    // them (gameOver follows in the same step), else on its own right after.
     void highScoreRaised(std::int64_t score) override;
+    void saveRaisedHighScore();
+    // The high score's text when a raise is not saved yet, which it then counts as saved.
+    std::optional<std::string> unsavedHighScore();
     // GameEvents: a game that enters the best scores is kept at once, and the table shown.
     void gameOver(std::int64_t score) override;
     void newGameStarted(GameNumber number) override;
@@ -133,6 +138,7 @@ private:
     // This play's entry in the best scores, replaced if the game ends again higher.
     std::optional<BestScoreEntry> enteredThisGame_;
     bool hintPending_ = false;
+    bool highScoreUnsaved_ = false;
 
     bool unloaded_ = false;
 };

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // What the window offers beyond its design, reached only by keys and the context menu, so the
 // designed window stays as it is for the mouse player: keyboard play on the board, hints,
-// colour symbols, the sound switch, game numbers, the best scores, help and About.
+// colour symbols, the sound switch, game numbers, the best scores, clearing them or the high
+// score, help and About.
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDate>
@@ -12,6 +13,7 @@
 #include "AccessibleNames.h"
 #include "BestScoresDialog.h"
 #include "BoardOverlay.h"
+#include "ClearBestScoresPrompt.h"
 #include "ClearHiscorePrompt.h"
 #include "GameNumberPrompt.h"
 #include "HelpWindow.h"
@@ -39,6 +41,8 @@ void Tessarin::createActions() {
         {ShortcutAction::ColourSymbols, &Tessarin::applyColourSymbols},
         {ShortcutAction::Hint, &Tessarin::requestHint},
         {ShortcutAction::BestScores, &Tessarin::showBestScoresTable},
+        {ShortcutAction::ClearBestScores, &Tessarin::clearBestScoresAsked},
+        {ShortcutAction::ClearHighScore, &Tessarin::clearHighScoreAsked},
         {ShortcutAction::HowToPlay, &Tessarin::showHelp},
         {ShortcutAction::About, &Tessarin::showAboutBox},
         {ShortcutAction::Quit, &Tessarin::requestQuit},
@@ -67,7 +71,8 @@ QMenu* Tessarin::buildContextMenu() {
     using enum ShortcutAction;
     add({NewGame, PlayGameNumber});
     add({Hint, Sound, ColourSymbols});
-    add({BestScores, HowToPlay, About});
+    add({BestScores, ClearBestScores, ClearHighScore});
+    add({HowToPlay, About});
     // The keys that are no entry of this menu, listed so that the menu names every key.
     QMenu* otherKeys = menu->addMenu(tr("Other keys"));
     otherKeys->setObjectName(QStringLiteral("OtherKeysMenu"));
@@ -147,6 +152,8 @@ void Tessarin::showAboutBox() {
 }
 
 void Tessarin::showBestScoresTable() {
+    // Another game may have entered or cleared scores since this one last looked.
+    bestScores_.mergeWith(settings_.readBestScores());
     showBestScores(bestScores_, std::nullopt, this);
 }
 
@@ -155,12 +162,19 @@ void Tessarin::requestQuit() {
 }
 
 void Tessarin::clearHighScoreAsked() {
-    // The designed question clears the best scores with the high score; both are saved at close.
-    if (askToClearHiscore(this)) {
-        game_.clearHighScore();
-        bestScores_.clear();
-    }
+    // The designed question asks about the high score alone, which is saved at close.
+    if (askToClearHiscore(this)) game_.clearHighScore();
     showState();
+}
+
+void Tessarin::clearBestScoresAsked() {
+    if (!askToClearBestScores(this)) return;
+    bestScores_.clear();
+    enteredThisGame_.reset();
+    closeBestScores(this);
+    // Saved at once: a game still running elsewhere merges with the cleared table, not with
+    // the table it read at its start.
+    settings_.writeBestScores(bestScores_);
 }
 
 void Tessarin::newGameStarted(GameNumber) {
@@ -171,11 +185,15 @@ void Tessarin::gameOver(std::int64_t score) {
     if (unloaded_) return;
     const BestScoreEntry entry{score, static_cast<int>(game_.counters().level), QDate::currentDate(),
                                game_.gameNumber().value};
+    bestScores_.mergeWith(settings_.readBestScores());
     if (enteredThisGame_) bestScores_.remove(*enteredThisGame_);
-    const auto rank = bestScores_.insert(entry);
-    enteredThisGame_ = rank ? std::optional(entry) : std::nullopt;
+    enteredThisGame_.reset();
+    if (!bestScores_.insert(entry)) return;
+    // One save for both, and the rank where the entry stands among the stored scores too.
+    settings_.writeBestScores(bestScores_, unsavedHighScore());
+    const auto rank = bestScores_.rankOf(entry);
     if (!rank) return;
-    settings_.writeBestScores(bestScores_);
+    enteredThisGame_ = entry;
     showBestScores(bestScores_, rank, this);
 }
 

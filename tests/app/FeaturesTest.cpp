@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // What the window offers beyond its design, through real key presses and the real menu:
-// keyboard play on the board, hints, colour symbols, the sound switch, game numbers and the
-// best scores. The designed controls and the mouse play are covered by the other window tests.
+// keyboard play on the board, hints, colour symbols, the sound switch, game numbers, the
+// best scores and clearing them. The designed controls and the mouse play are covered by the
+// other window tests.
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
@@ -9,6 +10,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 #include "BestScoresDialog.h"
 #include "BoardOverlay.h"
@@ -52,6 +56,40 @@ std::array<Kind, kSquareCount> quietBoardWith(std::initializer_list<std::pair<in
 
 // Row 0 of the quiet board reads 0 2 4 1 3 0: two yellows before a green arrow make a run.
 const auto kStepReactsAt2 = quietBoardWith({{0, Kind::K2}, {1, Kind::K2}, {2, Kind::K1up}});
+
+// Presses a button of the message box that opens next; NoButton presses Enter, for its default.
+void answerNextBox(const QString& name, QMessageBox::StandardButton answer) {
+    QTimer::singleShot(0, [name, answer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box && box->objectName() == name);
+        if (answer == QMessageBox::NoButton) return QTest::keyClick(box, Qt::Key_Return);
+        box->button(answer)->click();
+    });
+}
+
+// Counts the times the settings file is put in place, which each save does once.
+class SaveCounter {
+public:
+    SaveCounter() : inotify_(::inotify_init1(IN_NONBLOCK)) {
+        ::inotify_add_watch(inotify_, QFile::encodeName(file_.absolutePath()).constData(),
+                            IN_CREATE | IN_MOVED_TO);
+    }
+    ~SaveCounter() { ::close(inotify_); }
+    int count() {
+        alignas(inotify_event) char events[4096];
+        for (ssize_t size; (size = ::read(inotify_, events, sizeof events)) > 0;)
+            for (ssize_t at = 0; at < size;
+                 at += sizeof(inotify_event) + reinterpret_cast<inotify_event*>(events + at)->len)
+                count_ += QFile::encodeName(file_.fileName()) ==
+                          reinterpret_cast<inotify_event*>(events + at)->name;
+        return count_;
+    }
+
+private:
+    const QFileInfo file_{SettingsStore().filePath()};
+    int inotify_;
+    int count_ = 0;
+};
 
 } // namespace
 
@@ -275,25 +313,70 @@ private slots:
         QVERIFY(ends[0] == ends[1]);
     }
 
-    void aGameOverEntersTheBestScoresAtOnceAndClearingTheHiscoreClearsThem() {
+    // One save holds the raised high score and the entry. The table opens beside the game where
+    // the screen has room, as ctest runs this once more on a screen wide enough for both.
+    void aGameOverEntersTheBestScoresAtOnceAndClearingTheHiscoreKeepsThem() {
+        writeSettings("[General]\nHiScore=0\n");
         TestWindow w;
+        w->move(0, 0);
         showActive(w);
+        SaveCounter saves;
         // The last arrow steps to a plain blue: the scan a second later ends the game.
         setPosition(w, quietBoardWith({{5, Kind::K3up}}));
         w.resumeWith([](Position& position) { position.counters.score = 500; });
         QTest::mouseClick(w.square(5), Qt::LeftButton, {}, QPoint(30, 10));
         QTRY_VERIFY_WITH_TIMEOUT(w.game().counters().gameOver, 5000);
-        QVERIFY(w->findChild<BestScoresDialog*>());
-        QVERIFY2(settingsFileText().contains("[BestScores]\n1=501 1 "), settingsFileText().constData());
+        auto* table = w->findChild<BestScoresDialog*>();
+        QVERIFY(table && QTest::qWaitForWindowExposed(table));
+        QCOMPARE(table->findChild<QLabel*>("BestScoresRank")->text(),
+                 QStringLiteral("This game took rank 1."));
+        if (w->screen()->availableGeometry().width() >
+            w->frameGeometry().width() + table->frameGeometry().width())
+            QVERIFY(!table->frameGeometry().intersects(w->frameGeometry()));
+        QTest::qWait(50);
+        QCOMPARE(saves.count(), 1);
+        const QStringList saved = storedBestScoreLines();
+        QVERIFY2(saved.value(0).startsWith("1=501 1 ") && settingsFileText().contains("HiScore=501\n"),
+                 settingsFileText().constData());
 
-        QTimer::singleShot(0, [] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            box->button(QMessageBox::Yes)->click();
-        });
+        answerNextBox("ClearHiscoreBox", QMessageBox::Yes);
         QTest::mouseClick(w.label("LabelClr"), Qt::LeftButton);
         w->close();
-        QVERIFY2(!settingsFileText().contains("501"), settingsFileText().constData());
+        QCOMPARE(storedBestScoreLines(), saved);
+        QVERIFY2(settingsFileText().contains("HiScore=0\n"), settingsFileText().constData());
+    }
+
+    // From the menu, so from the keyboard too: the designed question for the high score, and
+    // one for the best scores, No by default, whose answer is saved at once.
+    void theMenuClearsTheHighScoreOrTheBestScoresAfterTheirQuestion_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<qint64>("highScore");
+        QTest::addColumn<int>("bestScores");
+        QTest::newRow("high score, Yes")
+            << QStringLiteral("actionClearHighScore") << QStringLiteral("ClearHiscoreBox")
+            << int(QMessageBox::Yes) << qint64(0) << 2;
+        QTest::newRow("best scores, Yes")
+            << QStringLiteral("actionClearBestScores") << QStringLiteral("ClearBestScoresBox")
+            << int(QMessageBox::Yes) << qint64(900) << 0;
+        QTest::newRow("best scores, Enter")
+            << QStringLiteral("actionClearBestScores") << QStringLiteral("ClearBestScoresBox")
+            << int(QMessageBox::NoButton) << qint64(900) << 2;
+    }
+    void theMenuClearsTheHighScoreOrTheBestScoresAfterTheirQuestion() {
+        QFETCH(QString, entry);
+        QFETCH(QString, box);
+        QFETCH(int, answer);
+        QFETCH(qint64, highScore);
+        QFETCH(int, bestScores);
+        writeSettings("[General]\nHiScore=900\n[BestScores]\n1=900 2 2026-01-01 9\n2=40 1 2026-01-01 4\n");
+        TestWindow w;
+        showActive(w);
+        answerNextBox(box, QMessageBox::StandardButton(answer));
+        w->findChild<QAction*>(entry)->trigger();
+        QCOMPARE(w.game().counters().highScore, highScore);
+        QCOMPARE(storedBestScoreLines().size(), bestScores);
     }
 };
 

@@ -79,6 +79,15 @@ inline QByteArray settingsFileText() {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The lines of the stored [BestScores] section, which QSettings ends with a blank line.
+inline QStringList storedBestScoreLines() {
+    const QString text = QString::fromUtf8(settingsFileText());
+    const qsizetype start = text.indexOf(QStringLiteral("[BestScores]\n"));
+    return start < 0
+               ? QStringList()
+               : text.mid(start).section(QStringLiteral("\n\n"), 0, 0).split('\n', Qt::SkipEmptyParts).mid(1);
+}
+
 // A board of plain colours with no three alike in any row or column: colour (row + 2 column) mod 5.
 inline std::array<Kind, kSquareCount> quietBoard() {
     static constexpr std::array<Kind, 5> kPlain = {Kind::K0, Kind::K1, Kind::K2, Kind::K3, Kind::K4};
