@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // "How to play": a window of its own, beside the game, with the rules in short paragraphs,
-// each beside the square pictures it explains, and the keys from the shortcut table.
+// each beside the square pictures it explains, and the keys from the shortcut table: the
+// window's keys, then the board's, each under its own heading.
 #pragma once
 
 #include <QDialog>
@@ -14,6 +15,8 @@ class QWidget;
 
 namespace quadrelle::app {
 
+enum class ShortcutScope;
+
 class HelpWindow : public QDialog {
     Q_OBJECT
 
@@ -22,11 +25,14 @@ public:
 
 private:
     QWidget* buildPage();
+    // The pictures come from the set with colour symbols when `withSymbols` is set.
     void addRule(QGridLayout* grid, std::initializer_list<Picture> pictures, const QString& title,
-                 const QString& text);
+                 const QString& text, bool withSymbols = false);
     void addKeys(QGridLayout* grid);
+    void addKeyGroup(QGridLayout* grid, ShortcutScope scope, const QString& heading);
 
     TemplatePictures pictures_;
+    TemplatePictures symbolPictures_{true};
 };
 
 // Shows the parent's help window, made the first time; the game stays playable beside it.
