@@ -8,7 +8,9 @@
 #include <QIcon>
 #include <QLabel>
 
+#include <algorithm>
 #include <chrono>
+#include <limits>
 
 #include "AccessibleInterfaces.h"
 #include "AccessibleNames.h"
@@ -68,6 +70,21 @@ void fitCaption(QWidget* control, const ControlDesign& design, QSize box) {
 
 template <typename T = QWidget> T* childNamed(const QWidget& window, const char* name) {
     return window.findChild<T*>(QString::fromLatin1(name));
+}
+
+// Captions of one group take the size of the one that had to shrink most.
+void shareCaptionSizes(const QWidget& window) {
+    for (const CaptionGroup group : captionGroups()) {
+        int pixels = std::numeric_limits<int>::max();
+        for (const char* name : group)
+            pixels = std::min(pixels, childNamed(window, name)->font().pixelSize());
+        for (const char* name : group) {
+            QWidget* caption = childNamed(window, name);
+            QFont font = caption->font();
+            font.setPixelSize(pixels);
+            caption->setFont(font);
+        }
+    }
 }
 
 // Each counter with the caption that names it, which a screen reader gives as its label.
@@ -209,6 +226,7 @@ void Tessarin::buildControls() {
     // The banner lies across the board, which was made first, so it is drawn on top already;
     // raising it says so.
     controls_.gameOver->raise();
+    shareCaptionSizes(*this);
     labelCounters(*this);
     setUpButtonAndSpinner();
     notice_ = new Notice(squareRect(0).united(squareRect(kSquareCount - 1)), this);
