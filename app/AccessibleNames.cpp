@@ -54,4 +54,8 @@ QString accessiblePlaceOf(int index) {
         .arg(columnOf(index) + 1);
 }
 
+QString accessibleSquareOf(const QString& name, int index) {
+    return translated(QT_TRANSLATE_NOOP("AccessibleNames", "%1, %2")).arg(name, accessiblePlaceOf(index));
+}
+
 } // namespace quadrelle::app

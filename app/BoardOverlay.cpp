@@ -52,6 +52,7 @@ BoardOverlay::BoardOverlay(NameOf nameOf, QWidget* parent) : QWidget(parent), na
     hintTimer_.setSingleShot(true);
     hintTimer_.setInterval(kHintMs);
     connect(&hintTimer_, &QTimer::timeout, this, &BoardOverlay::clearHint);
+    setAccessibleName(tr("Board"));
     refreshName();
 }
 
@@ -63,14 +64,13 @@ void BoardOverlay::setCursor(int square) {
 }
 
 void BoardOverlay::refreshName() {
-    const QString name = nameOf_(cursor_);
-    const QString place = accessiblePlaceOf(cursor_);
-    if (accessibleName() == name && accessibleDescription() == place) return;
-    setAccessibleName(name);
-    setAccessibleDescription(place);
+    // The board keeps its name; its description says the square under the cursor.
+    const QString square = accessibleSquareOf(nameOf_(cursor_), cursor_);
+    if (accessibleDescription() == square) return;
+    setAccessibleDescription(square);
     if (hasFocus()) {
-        // A screen reader announces the focused object again when its name changes.
-        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        // A screen reader speaks the focused object's new description.
+        QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&changed);
     }
 }

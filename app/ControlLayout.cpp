@@ -45,6 +45,11 @@ constexpr std::array<ControlDesign, 19> kControls = {{
 }};
 // clang-format on
 
+constexpr std::array<const char*, 3> kLargeCaptions{"Label3", "Label2", "Label6"};
+constexpr std::array<const char*, 3> kSmallCaptions{"Hiscore", "LabelRemoves1", "Label1"};
+constexpr std::array<CaptionGroup, 2> kCaptionGroups{CaptionGroup(kLargeCaptions),
+                                                     CaptionGroup(kSmallCaptions)};
+
 } // namespace
 
 QColor colourOf(ColourRole role) {
@@ -83,6 +88,10 @@ int pixelSizeOf(FontSize size) {
 
 std::span<const ControlDesign> controlTable() {
     return kControls;
+}
+
+std::span<const CaptionGroup> captionGroups() {
+    return kCaptionGroups;
 }
 
 QRect squareRect(int index) {

@@ -70,6 +70,11 @@ struct ControlDesign {
 // Every control in creation order: a control made later is drawn over one made earlier.
 std::span<const ControlDesign> controlTable();
 
+// Captions that stand together in the panel at one designed size: when a translation must
+// shrink one of a group to fit, the whole group takes that size, so none stands out smaller.
+using CaptionGroup = std::span<const char* const>;
+std::span<const CaptionGroup> captionGroups();
+
 // The credit line under the board.
 inline constexpr auto kCreditLine =
     QT_TRANSLATE_NOOP("Tessarin", "Quadrelle! - step colours, make rows of three");

@@ -70,36 +70,53 @@ QWidget* HelpWindow::buildPage() {
                "two or more reactions is a combo, shown at the top right."));
     addRule(grid, {Sq1up, Sq2down}, tr("Colour step"),
             tr("Click a square with an arrow to step its colour once along the arrow, for one "
-               "point: up to the next larger outline, down to the next smaller. The board reacts a "
-               "second after your last click, so quick clicks are all made first."));
+               "point: up to the next larger outline, down to the next smaller. A step up to blue "
+               "or down to pink takes the arrow away: the square is plain from then on. The board "
+               "reacts a second after your last click, so you can make several quick clicks before "
+               "it does."));
     addRule(grid, {Sq2updown}, tr("Two-way squares"),
             tr("A square with both arrows steps up when you click its upper half and down when "
                "you click its lower half. A step takes away the other arrow."));
     addRule(grid, {Sq0up, Sq4down}, tr("Colour search"),
             tr("Right-click an arrow square (or click it with Shift, Ctrl or Alt held) to try every "
                "colour its arrow can reach, nearest first: the first that reacts is kept. When "
-               "none reacts, the square stays as it was."));
+               "none reacts, the square stays as it was. A search earns no point itself, only its "
+               "reactions score; and a search that ends on blue or pink leaves the square plain, "
+               "without its arrow."));
     addRule(grid, {Sq1234}, tr("Wildcard"),
             tr("The multi-coloured square counts as every colour in a run of three. It has no "
                "arrow and cannot be erased. It appears from level 4 on."));
     addRule(grid, {Sq2, Tri2r}, tr("Erasers"),
-            tr("A square without an arrow cannot change. Click it to spend an eraser: it breaks "
-               "up and is removed. A row or column whose six squares all react at once earns an "
-               "eraser (you hold at most 3) and sweeps every square of its colour off the "
-               "board."));
+            tr("A square without an arrow cannot change. Click or right-click it to spend an "
+               "eraser: it breaks up and is removed. A row or column whose six squares all react "
+               "at once earns an eraser (you hold at most 3) and sweeps every square of its colour "
+               "off the board."));
     addRule(grid, {}, tr("Score, levels and the end"),
             tr("Each reaction scores 10 points once you have made your first move. Every 20 "
                "reactions raise the level (\"Left\" counts them down); higher levels bring more "
                "squares without arrows. The game is over when nothing reacts and no square can "
-               "change any more. \"New Game\" starts again at the start level you choose below "
-               "it."));
+               "change any more. Play goes on after \"Game Over\": an eraser still removes a plain "
+               "square, the squares that fall in may bring arrows back, and the game can end again "
+               "with a higher score. \"New Game\" starts again at the start level you choose "
+               "below it."));
+    addRule(grid, {}, tr("Hint"),
+            tr("Press H for a hint. A white frame marks, for two seconds, a square whose colour "
+               "step reacts now or, when there is none, one whose colour search does; when no move "
+               "reacts, the board says so. While the board is still reacting, the hint waits until "
+               "it settles."));
+    addRule(grid, {Sq0, Sq1, Sq2, Sq3, Sq4, Sq1234}, tr("Colour symbols"),
+            tr("Press C to give every square a symbol of its colour, to tell the colours apart by "
+               "shape: a ring on pink, a triangle on green, bars on yellow, a plus on red, a star on "
+               "blue and an asterisk on the wildcard. C again takes them away."),
+            true);
     addKeys(grid);
     grid->setRowStretch(grid->rowCount(), 1);
     return page;
 }
 
 void HelpWindow::addRule(QGridLayout* grid, std::initializer_list<Picture> pictures, const QString& title,
-                         const QString& text) {
+                         const QString& text, bool withSymbols) {
+    const TemplatePictures& set = withSymbols ? symbolPictures_ : pictures_;
     const int row = grid->rowCount();
     auto* strip = new QGridLayout;
     strip->setSpacing(kPictureSpacing);
@@ -107,7 +124,7 @@ void HelpWindow::addRule(QGridLayout* grid, std::initializer_list<Picture> pictu
     int n = 0;
     for (const Picture picture : pictures) {
         auto* label = new QLabel;
-        label->setPixmap(pictures_[picture]);
+        label->setPixmap(set[picture]);
         label->setFixedSize(60, 60);
         label->setObjectName(QStringLiteral("picture"));
         strip->addWidget(label, n / kPicturesPerRow, n % kPicturesPerRow);
@@ -125,22 +142,18 @@ void HelpWindow::addKeys(QGridLayout* grid) {
     QLabel* heading = paragraph(QStringLiteral("<b>%1</b>").arg(tr("Keys").toHtmlEscaped()), page);
     heading->setContentsMargins(0, 2 * kRuleSpacing, 0, 0);
     grid->addWidget(heading, grid->rowCount(), 0, 1, 2);
-    // Window keys first, the menu's among them, then the board's under their own heading.
-    addKeyRows(grid, ShortcutScope::Window, true);
-    addSubheading(grid, tr("While the board has the focus (Tab reaches it after the other controls):"));
-    addKeyRows(grid, ShortcutScope::Board, true);
-    addSubheading(grid, tr("Only in the menu:"));
-    addKeyRows(grid, ShortcutScope::Window, false);
+    // Window keys, the board's keys, then the entries that only the menu offers.
+    addKeyGroup(grid, ShortcutScope::Window, true, tr("Anywhere in the window:"));
+    addKeyGroup(grid, ShortcutScope::Board, true,
+                tr("While the board has the focus (Tab reaches it after the other controls):"));
+    addKeyGroup(grid, ShortcutScope::Window, false, tr("Only in the menu:"));
 }
 
-void HelpWindow::addSubheading(QGridLayout* grid, const QString& text) {
-    QLabel* subheading = plainText(text, grid->parentWidget());
-    subheading->setContentsMargins(0, kRuleSpacing, 0, 0);
-    grid->addWidget(subheading, grid->rowCount(), 0, 1, 2);
-}
-
-void HelpWindow::addKeyRows(QGridLayout* grid, ShortcutScope scope, bool withKeys) {
+void HelpWindow::addKeyGroup(QGridLayout* grid, ShortcutScope scope, bool withKeys, const QString& heading) {
     QWidget* page = grid->parentWidget();
+    QLabel* headingLabel = plainText(heading, page);
+    headingLabel->setContentsMargins(0, kRuleSpacing, 0, 0);
+    grid->addWidget(headingLabel, grid->rowCount(), 0, 1, 2);
     for (const Shortcut& shortcut : shortcuts()) {
         if (shortcut.scope != scope || shortcut.keys.empty() == withKeys) continue;
         const int row = grid->rowCount();

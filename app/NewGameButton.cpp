@@ -10,7 +10,10 @@ namespace quadrelle::app {
 QRect NewGameButton::captionRect() const {
     QStyleOptionButton option;
     initStyleOption(&option);
-    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    constexpr int kSideMargin = 3;
+    return style()
+        ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
+        .adjusted(kSideMargin, 0, -kSideMargin, 0);
 }
 
 void NewGameButton::paintEvent(QPaintEvent*) {

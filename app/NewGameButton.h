@@ -13,7 +13,8 @@ class NewGameButton : public QPushButton {
 public:
     using QPushButton::QPushButton;
 
-    // Where the caption is drawn: the style's contents area of the button.
+    // Where the caption is drawn: the style's contents area of the button, less a margin at
+    // each side, so that a long translated caption shrunk to fit stays clear of the bevel.
     QRect captionRect() const;
 
 protected:

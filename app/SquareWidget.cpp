@@ -27,6 +27,11 @@ void SquareWidget::showPicture(Picture picture, const QPixmap& pixmap) {
     update();
 }
 
+void SquareWidget::click() {
+    emit pressed(Button::Plain, Half::Upper);
+    emit released(Button::Plain, Half::Upper);
+}
+
 void SquareWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);

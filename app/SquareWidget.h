@@ -22,6 +22,9 @@ public:
 
     // Repaints only when the picture is a different template or another set's copy of it.
     void showPicture(Picture picture, const QPixmap& pixmap);
+    // The press and release of a plain left click in the upper half, for an assistive tool's
+    // press action.
+    void click();
 
 signals:
     void pressed(quadrelle::Button button, quadrelle::Half half);

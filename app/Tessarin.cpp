@@ -7,18 +7,19 @@
 #include <QDir>
 #include <QIcon>
 #include <QLabel>
-#include <QScrollBar>
-#include <QStyle>
-#include <QStyleFactory>
 
+#include <algorithm>
 #include <chrono>
+#include <limits>
 
+#include "AccessibleInterfaces.h"
 #include "AccessibleNames.h"
 #include "BoardOverlay.h"
 #include "ClickableLabel.h"
 #include "ComboBanner.h"
 #include "FitText.h"
 #include "NewGameButton.h"
+#include "Notice.h"
 #include "Resources.h"
 
 namespace quadrelle::app {
@@ -31,15 +32,6 @@ QString textOf(const std::string& text) {
 
 void setText(QLabel* label, const QString& text) {
     if (label->text() != text) label->setText(text);
-}
-
-// The spinner runs from 1 at the top to 9 at the bottom, the opposite way to the levels.
-constexpr int kSpinnerFlip = kMinStartLevel + kMaxStartLevel;
-constexpr int spinnerValueOf(int startLevel) {
-    return kSpinnerFlip - startLevel;
-}
-constexpr int startLevelOf(int spinnerValue) {
-    return kSpinnerFlip - spinnerValue;
 }
 
 // A new game's number, drawn from the clock once per game, and short enough to note down.
@@ -74,6 +66,38 @@ void fitCaption(QWidget* control, const ControlDesign& design, QSize box) {
     const QString caption = captionOf(design);
     if (caption != QString::fromUtf8(design.caption))
         control->setFont(fittedFont(control->font(), caption, box, design.wordWrap));
+}
+
+template <typename T = QWidget> T* childNamed(const QWidget& window, const char* name) {
+    return window.findChild<T*>(QString::fromLatin1(name));
+}
+
+// Captions of one group take the size of the one that had to shrink most.
+void shareCaptionSizes(const QWidget& window) {
+    for (const CaptionGroup group : captionGroups()) {
+        int pixels = std::numeric_limits<int>::max();
+        for (const char* name : group)
+            pixels = std::min(pixels, childNamed(window, name)->font().pixelSize());
+        for (const char* name : group) {
+            QWidget* caption = childNamed(window, name);
+            QFont font = caption->font();
+            font.setPixelSize(pixels);
+            caption->setFont(font);
+        }
+    }
+}
+
+// Each counter with the caption that names it, which a screen reader gives as its label.
+constexpr std::pair<const char*, const char*> kCounterCaptions[] = {
+    {"LabelScore", "Label3"}, {"LabelHiScore", "Hiscore"},       {"LabelLevel", "Label2"},
+    {"LabelLeft", "Label6"},  {"LabelRemoves", "LabelRemoves1"}, {"LevelTxt", "Label1"},
+};
+
+void labelCounters(const QWidget& window) {
+    // Qt reads a label's buddy as the object it labels; no caption has a mnemonic for the
+    // buddy to take a key from.
+    for (const auto& [counter, caption] : kCounterCaptions)
+        childNamed<QLabel>(window, caption)->setBuddy(childNamed(window, counter));
 }
 
 void placeControl(QWidget* widget, const ControlDesign& design) {
@@ -124,6 +148,7 @@ Game::Ports Tessarin::ports() {
 }
 
 void Tessarin::buildWindow() {
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("Tessarin"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     // A close button only: no minimise or maximise button, and no resizing.
@@ -190,7 +215,7 @@ void Tessarin::createControl(const ControlDesign& design) {
         return fitCaption(button, design, button->captionRect().size());
     }
     case ControlKind::ScrollBar:
-        controls_.startLevelSpinner = new QScrollBar(Qt::Vertical, this);
+        controls_.startLevelSpinner = new StartLevelSpinner(this);
         return placeControl(controls_.startLevelSpinner, design);
     }
 }
@@ -201,7 +226,10 @@ void Tessarin::buildControls() {
     // The banner lies across the board, which was made first, so it is drawn on top already;
     // raising it says so.
     controls_.gameOver->raise();
+    shareCaptionSizes(*this);
+    labelCounters(*this);
     setUpButtonAndSpinner();
+    notice_ = new Notice(squareRect(0).united(squareRect(kSquareCount - 1)), this);
 }
 
 void Tessarin::setUpButtonAndSpinner() {
@@ -210,17 +238,8 @@ void Tessarin::setUpButtonAndSpinner() {
     // Outside a dialog a push button ignores Enter unless it is an auto-default button.
     newGame->setAutoDefault(true);
 
-    QScrollBar* spinner = controls_.startLevelSpinner;
-    spinner->setRange(spinnerValueOf(kMaxStartLevel), spinnerValueOf(kMinStartLevel));
-    spinner->setSingleStep(1);
-    spinner->setPageStep(1);
-    spinner->setValue(spinnerValueOf(kMinStartLevel));
+    StartLevelSpinner* spinner = controls_.startLevelSpinner;
     spinner->setFocusPolicy(Qt::StrongFocus);
-    // Fusion draws both arrow buttons on a bar only 31 px tall, so it works as a spinner.
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
-        fusion->setParent(spinner);
-        spinner->setStyle(fusion);
-    }
     // Its own entry, so a caption broken for its narrow label is still spoken as one word.
     spinner->setAccessibleName(QCoreApplication::translate("Tessarin", "Start level", "spinner"));
 
@@ -234,8 +253,8 @@ void Tessarin::connectEvents() {
         showState();
     });
     connect(controls_.newGame, &QPushButton::clicked, this, &Tessarin::startNewGame);
-    connect(controls_.startLevelSpinner, &QScrollBar::valueChanged, this, [this](int value) {
-        game_.setStartLevel(startLevelOf(value));
+    connect(controls_.startLevelSpinner, &StartLevelSpinner::startLevelChanged, this, [this](int level) {
+        game_.setStartLevel(level);
         showState();
     });
     connect(controls_.clearHiScore, &ClickableLabel::clicked, this, &Tessarin::clearHighScoreAsked);
@@ -270,9 +289,9 @@ void Tessarin::showState() {
     controls_.comboCount->setVisible(counters.comboShown);
     controls_.comboText->setVisible(counters.comboShown);
     controls_.gameOver->setVisible(counters.gameOver);
-    if (controls_.startLevelSpinner->value() != spinnerValueOf(counters.startLevel)) {
+    if (controls_.startLevelSpinner->startLevel() != counters.startLevel) {
         const QSignalBlocker quiet(controls_.startLevelSpinner);
-        controls_.startLevelSpinner->setValue(spinnerValueOf(counters.startLevel));
+        controls_.startLevelSpinner->setStartLevel(counters.startLevel);
     }
 
     const Board& board = game_.board();

@@ -19,18 +19,19 @@
 #include "Shortcuts.h"
 #include "SoundSwitch.h"
 #include "SquareWidget.h"
+#include "StartLevelSpinner.h"
 #include "TemplatePictures.h"
 #include "game/Game.h"
 
 class QLabel;
 class QMenu;
 class QPushButton;
-class QScrollBar;
 
 namespace quadrelle::app {
 
 class BoardOverlay;
 class ClickableLabel;
+class Notice;
 enum class KeyMove;
 
 class Tessarin : public QWidget, private GameEvents {
@@ -128,11 +129,12 @@ private:
         QLabel* removes = nullptr;
         QPushButton* newGame = nullptr;
         QLabel* startLevel = nullptr;
-        QScrollBar* startLevelSpinner = nullptr;
+        StartLevelSpinner* startLevelSpinner = nullptr;
         QLabel* gameOver = nullptr;
     } controls_;
 
     BoardOverlay* board_ = nullptr;
+    Notice* notice_ = nullptr;
     std::map<ShortcutAction, QAction*> actions_;
     BestScores bestScores_;
     // This play's entry in the best scores, replaced if the game ends again higher.

@@ -17,6 +17,7 @@
 #include "ClearHiscorePrompt.h"
 #include "GameNumberPrompt.h"
 #include "HelpWindow.h"
+#include "Notice.h"
 #include "Tessarin.h"
 #include "input/ColourChanges.h"
 #include "input/Hint.h"
@@ -137,6 +138,7 @@ void Tessarin::applySoundSwitch() {
     options_.sound = actions_.at(ShortcutAction::Sound)->isChecked();
     sound_.setOn(options_.sound);
     saveOptions();
+    notice_->showNotice(options_.sound ? tr("Sound on") : tr("Sound off"));
 }
 
 void Tessarin::playGameNumber() {

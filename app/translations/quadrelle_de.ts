@@ -74,6 +74,10 @@
         <source>row %1, column %2</source>
         <translation>Zeile %1, Spalte %2</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>ClearHiscorePrompt</name>
@@ -87,14 +91,43 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Play the game with this number: the same number deals the same boards.</source>
+        <translation>Das Spiel mit dieser Nummer spielen: Dieselbe Nummer ergibt dieselben Spielfelder.</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>quadrelle: %1 &apos;%2&apos;; see quadrelle --help</source>
+        <translation>quadrelle: %1 „%2“; siehe quadrelle --help</translation>
+    </message>
+    <message>
+        <source>Quadrelle! - step the colours of squares to make rows of three.
+The high score and the start level are kept in $XDG_CONFIG_HOME/Chromafall/Chromafall.ini.</source>
+        <translation>Quadrelle! - ändere die Farben der Felder, bis drei in einer Reihe stehen.
+Rekord und Startstufe werden in $XDG_CONFIG_HOME/Chromafall/Chromafall.ini gespeichert.</translation>
+    </message>
+    <message>
+        <source>unexpected argument</source>
+        <translation>unerwartetes Argument</translation>
+    </message>
+    <message>
+        <source>not a game number:</source>
+        <translation>keine Spielnummer:</translation>
+    </message>
+</context>
+<context>
     <name>GameNumberPrompt</name>
     <message>
         <source>Play game number</source>
-        <translation>Spiel Nummer spielen</translation>
+        <translation>Spiel nach Nummer</translation>
     </message>
     <message>
         <source>Game number (the same number deals the same boards):</source>
-        <translation>Spielnummer (dieselbe Nummer gibt dieselben Bretter):</translation>
+        <translation>Spielnummer (dieselbe Nummer ergibt dieselben Spielfelder):</translation>
     </message>
 </context>
 <context>
@@ -144,20 +177,20 @@
         <translation>Feld anklicken: ein Farbschritt, auf einem Feld ohne Pfeil ein Radierer</translation>
     </message>
     <message>
-        <source>Step a two-way square up</source>
-        <translation>Doppelpfeil-Feld nach oben schalten</translation>
-    </message>
-    <message>
-        <source>Step a two-way square down</source>
-        <translation>Doppelpfeil-Feld nach unten schalten</translation>
-    </message>
-    <message>
-        <source>Colour search on the square</source>
-        <translation>Farbsuche auf dem Feld</translation>
-    </message>
-    <message>
         <source>This menu</source>
         <translation>Dieses Menü</translation>
+    </message>
+    <message>
+        <source>Step the square up</source>
+        <translation>Feld nach oben schalten</translation>
+    </message>
+    <message>
+        <source>Step the square down</source>
+        <translation>Feld nach unten schalten</translation>
+    </message>
+    <message>
+        <source>Colour search on the square, or an eraser on a plain square</source>
+        <translation>Farbsuche auf dem Feld, auf einem Feld ohne Pfeil ein Radierer</translation>
     </message>
 </context>
 <context>
@@ -245,6 +278,10 @@
         <source>No move reacts now</source>
         <translation>Kein Zug reagiert jetzt</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
 </context>
 <context>
     <name>quadrelle::app::HelpWindow</name>
@@ -273,10 +310,6 @@
         <translation>Farbschritt</translation>
     </message>
     <message>
-        <source>Click a square with an arrow to step its colour once along the arrow, for one point: up to the next larger outline, down to the next smaller. The board reacts a second after your last click, so quick clicks are all made first.</source>
-        <translation>Klicke ein Feld mit Pfeil an, um seine Farbe einen Schritt in Pfeilrichtung zu ändern, für einen Punkt: nach oben zum nächstgrößeren Umriss, nach unten zum nächstkleineren. Das Spielfeld reagiert eine Sekunde nach deinem letzten Klick, schnelle Klicks kommen also alle zuerst.</translation>
-    </message>
-    <message>
         <source>Two-way squares</source>
         <translation>Doppelpfeil-Felder</translation>
     </message>
@@ -287,10 +320,6 @@
     <message>
         <source>Colour search</source>
         <translation>Farbsuche</translation>
-    </message>
-    <message>
-        <source>Right-click an arrow square (or click it with Shift, Ctrl or Alt held) to try every colour its arrow can reach, nearest first: the first that reacts is kept. When none reacts, the square stays as it was.</source>
-        <translation>Klicke ein Pfeilfeld mit der rechten Maustaste an (oder mit gedrückter Umschalt-, Strg- oder Alt-Taste), um jede Farbe zu probieren, die sein Pfeil erreicht, die nächste zuerst: Die erste, die reagiert, bleibt. Reagiert keine, bleibt das Feld, wie es war.</translation>
     </message>
     <message>
         <source>Wildcard</source>
@@ -305,16 +334,8 @@
         <translation>Radierer</translation>
     </message>
     <message>
-        <source>A square without an arrow cannot change. Click it to spend an eraser: it breaks up and is removed. A row or column whose six squares all react at once earns an eraser (you hold at most 3) and sweeps every square of its colour off the board.</source>
-        <translation>Ein Feld ohne Pfeil kann sich nicht ändern. Klicke es an, um einen Radierer zu verbrauchen: Es zerfällt und wird entfernt. Eine Zeile oder Spalte, deren sechs Felder alle zugleich reagieren, bringt einen Radierer (du hältst höchstens 3) und fegt jedes Feld ihrer Farbe vom Spielfeld.</translation>
-    </message>
-    <message>
         <source>Score, levels and the end</source>
         <translation>Punkte, Stufen und Spielende</translation>
-    </message>
-    <message>
-        <source>Each reaction scores 10 points once you have made your first move. Every 20 reactions raise the level (&quot;Left&quot; counts them down); higher levels bring more squares without arrows. The game is over when nothing reacts and no square can change any more. &quot;New Game&quot; starts again at the start level you choose below it.</source>
-        <translation>Jede Reaktion bringt 10 Punkte, sobald du deinen ersten Zug gemacht hast. Alle 20 Reaktionen steigt die Stufe („Rest“ zählt sie herunter); höhere Stufen bringen mehr Felder ohne Pfeil. Das Spiel ist aus, wenn nichts mehr reagiert und sich kein Feld mehr ändern kann. „Neues Spiel“ beginnt von vorn mit der Startstufe, die du darunter wählst.</translation>
     </message>
     <message>
         <source>Keys</source>
@@ -323,6 +344,42 @@
     <message>
         <source>While the board has the focus (Tab reaches it after the other controls):</source>
         <translation>Solange das Spielfeld den Fokus hat (Tab erreicht es nach den anderen Bedienelementen):</translation>
+    </message>
+    <message>
+        <source>Click a square with an arrow to step its colour once along the arrow, for one point: up to the next larger outline, down to the next smaller. A step up to blue or down to pink takes the arrow away: the square is plain from then on. The board reacts a second after your last click, so you can make several quick clicks before it does.</source>
+        <translation>Klicke ein Feld mit Pfeil an, um seine Farbe einen Schritt in Pfeilrichtung zu ändern, für einen Punkt: nach oben zum nächstgrößeren Umriss, nach unten zum nächstkleineren. Ein Schritt nach oben zu Blau oder nach unten zu Rosa nimmt den Pfeil weg: Das Feld bleibt danach ohne Pfeil. Das Spielfeld reagiert erst eine Sekunde nach deinem letzten Klick; so kannst du mehrere schnelle Klicks machen, bevor es reagiert.</translation>
+    </message>
+    <message>
+        <source>Right-click an arrow square (or click it with Shift, Ctrl or Alt held) to try every colour its arrow can reach, nearest first: the first that reacts is kept. When none reacts, the square stays as it was. A search earns no point itself, only its reactions score; and a search that ends on blue or pink leaves the square plain, without its arrow.</source>
+        <translation>Klicke ein Pfeilfeld mit der rechten Maustaste an (oder mit gedrückter Umschalt-, Strg- oder Alt-Taste), um jede Farbe zu probieren, die sein Pfeil erreicht, die nächste zuerst: Die erste, die reagiert, bleibt. Reagiert keine, bleibt das Feld, wie es war. Die Suche selbst bringt keinen Punkt, nur ihre Reaktionen zählen; und endet sie bei Blau oder Rosa, verliert das Feld seinen Pfeil.</translation>
+    </message>
+    <message>
+        <source>A square without an arrow cannot change. Click or right-click it to spend an eraser: it breaks up and is removed. A row or column whose six squares all react at once earns an eraser (you hold at most 3) and sweeps every square of its colour off the board.</source>
+        <translation>Ein Feld ohne Pfeil kann sich nicht ändern. Klicke es mit der linken oder rechten Maustaste an, um einen Radierer zu verbrauchen: Es zerfällt und wird entfernt. Eine Zeile oder Spalte, deren sechs Felder alle zugleich reagieren, bringt einen Radierer (mehr als 3 kannst du nicht haben) und fegt jedes Feld ihrer Farbe vom Spielfeld.</translation>
+    </message>
+    <message>
+        <source>Each reaction scores 10 points once you have made your first move. Every 20 reactions raise the level (&quot;Left&quot; counts them down); higher levels bring more squares without arrows. The game is over when nothing reacts and no square can change any more. Play goes on after &quot;Game Over&quot;: an eraser still removes a plain square, the squares that fall in may bring arrows back, and the game can end again with a higher score. &quot;New Game&quot; starts again at the start level you choose below it.</source>
+        <translation>Jede Reaktion bringt 10 Punkte, sobald du deinen ersten Zug gemacht hast. Alle 20 Reaktionen steigt die Stufe („Rest“ zählt sie herunter); höhere Stufen bringen mehr Felder ohne Pfeil. Das Spiel ist aus, wenn nichts mehr reagiert und sich kein Feld mehr ändern kann. Nach „Spielende“ geht das Spiel weiter: Ein Radierer entfernt noch immer ein Feld ohne Pfeil, die nachrückenden Felder können wieder Pfeile bringen, und das Spiel kann mit mehr Punkten noch einmal enden. „Neues Spiel“ beginnt von vorn mit der Startstufe, die du darunter wählst.</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Press H for a hint. A white frame marks, for two seconds, a square whose colour step reacts now or, when there is none, one whose colour search does; when no move reacts, the board says so. While the board is still reacting, the hint waits until it settles.</source>
+        <translation>Drücke H für einen Tipp. Ein weißer Rahmen markiert zwei Sekunden lang ein Feld, dessen Farbschritt jetzt reagiert, oder, wenn es keines gibt, eines, dessen Farbsuche reagiert; reagiert kein Zug, zeigt das Spielfeld das an. Solange das Spielfeld noch reagiert, wartet der Tipp, bis es zur Ruhe kommt.</translation>
+    </message>
+    <message>
+        <source>Colour symbols</source>
+        <translation>Farbsymbole</translation>
+    </message>
+    <message>
+        <source>Press C to give every square a symbol of its colour, to tell the colours apart by shape: a ring on pink, a triangle on green, bars on yellow, a plus on red, a star on blue and an asterisk on the wildcard. C again takes them away.</source>
+        <translation>Drücke C, um jedem Feld ein Symbol seiner Farbe zu geben, damit sich die Farben auch an der Form unterscheiden lassen: ein Ring auf Rosa, ein Dreieck auf Grün, Balken auf Gelb, ein Plus auf Rot, ein Stern auf Blau und ein Sternchen auf dem Joker. Noch einmal C nimmt sie wieder weg.</translation>
+    </message>
+    <message>
+        <source>Anywhere in the window:</source>
+        <translation>Überall im Fenster:</translation>
     </message>
 </context>
 <context>
@@ -334,6 +391,14 @@
     <message>
         <source>Other keys</source>
         <translation>Weitere Tasten</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Ton an</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Ton aus</translation>
     </message>
 </context>
 </TS>

@@ -74,6 +74,10 @@
         <source>row %1, column %2</source>
         <translation>ligne %1, colonne %2</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>ClearHiscorePrompt</name>
@@ -84,6 +88,35 @@
     <message>
         <source>Do you really want to clear the hiscore?</source>
         <translation>Voulez-vous vraiment effacer le record&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Play the game with this number: the same number deals the same boards.</source>
+        <translation>Jouer la partie portant ce numéro&#xa0;: le même numéro donne les mêmes plateaux.</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>numéro</translation>
+    </message>
+    <message>
+        <source>quadrelle: %1 &apos;%2&apos;; see quadrelle --help</source>
+        <translation>quadrelle&#xa0;: %1 «&#xa0;%2&#xa0;»&#xa0;; voir quadrelle --help</translation>
+    </message>
+    <message>
+        <source>Quadrelle! - step the colours of squares to make rows of three.
+The high score and the start level are kept in $XDG_CONFIG_HOME/Chromafall/Chromafall.ini.</source>
+        <translation>Quadrelle! - changez la couleur des cases pour en aligner trois.
+Le record et le niveau de départ sont gardés dans $XDG_CONFIG_HOME/Chromafall/Chromafall.ini.</translation>
+    </message>
+    <message>
+        <source>unexpected argument</source>
+        <translation>argument inattendu</translation>
+    </message>
+    <message>
+        <source>not a game number:</source>
+        <translation>pas un numéro de partie&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -141,23 +174,23 @@
     </message>
     <message>
         <source>Click the square: a colour step, or an eraser on a plain square</source>
-        <translation>Cliquer la case&#xa0;: un pas de couleur, ou une gomme sur une case sans flèche</translation>
-    </message>
-    <message>
-        <source>Step a two-way square up</source>
-        <translation>Faire monter une case à double flèche</translation>
-    </message>
-    <message>
-        <source>Step a two-way square down</source>
-        <translation>Faire descendre une case à double flèche</translation>
-    </message>
-    <message>
-        <source>Colour search on the square</source>
-        <translation>Recherche de couleur sur la case</translation>
+        <translation>Cliquer sur la case&#xa0;: un pas de couleur, ou une gomme sur une case sans flèche</translation>
     </message>
     <message>
         <source>This menu</source>
         <translation>Ce menu</translation>
+    </message>
+    <message>
+        <source>Step the square up</source>
+        <translation>Faire monter la case</translation>
+    </message>
+    <message>
+        <source>Step the square down</source>
+        <translation>Faire descendre la case</translation>
+    </message>
+    <message>
+        <source>Colour search on the square, or an eraser on a plain square</source>
+        <translation>Recherche de couleur sur la case, ou une gomme sur une case sans flèche</translation>
     </message>
 </context>
 <context>
@@ -192,7 +225,7 @@
     </message>
     <message>
         <source>Start level</source>
-        <translation>Niveau de départ</translation>
+        <translation>Départ</translation>
     </message>
     <message>
         <source>Game Over</source>
@@ -245,6 +278,10 @@
         <source>No move reacts now</source>
         <translation>Aucun coup ne réagit maintenant</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
 </context>
 <context>
     <name>quadrelle::app::HelpWindow</name>
@@ -273,24 +310,16 @@
         <translation>Pas de couleur</translation>
     </message>
     <message>
-        <source>Click a square with an arrow to step its colour once along the arrow, for one point: up to the next larger outline, down to the next smaller. The board reacts a second after your last click, so quick clicks are all made first.</source>
-        <translation>Cliquez une case fléchée pour faire avancer sa couleur d’un pas dans le sens de la flèche, pour un point&#xa0;: vers le haut jusqu’au contour plus grand suivant, vers le bas jusqu’au plus petit. Le plateau réagit une seconde après votre dernier clic&#xa0;: des clics rapides sont donc tous joués d’abord.</translation>
-    </message>
-    <message>
         <source>Two-way squares</source>
         <translation>Cases à double flèche</translation>
     </message>
     <message>
         <source>A square with both arrows steps up when you click its upper half and down when you click its lower half. A step takes away the other arrow.</source>
-        <translation>Une case à deux flèches monte quand vous cliquez sa moitié haute et descend quand vous cliquez sa moitié basse. Un pas lui retire l’autre flèche.</translation>
+        <translation>Une case à deux flèches monte quand vous cliquez sur sa moitié haute et descend quand vous cliquez sur sa moitié basse. Un pas lui retire l’autre flèche.</translation>
     </message>
     <message>
         <source>Colour search</source>
         <translation>Recherche de couleur</translation>
-    </message>
-    <message>
-        <source>Right-click an arrow square (or click it with Shift, Ctrl or Alt held) to try every colour its arrow can reach, nearest first: the first that reacts is kept. When none reacts, the square stays as it was.</source>
-        <translation>Faites un clic droit sur une case fléchée (ou cliquez-la en tenant Maj, Ctrl ou Alt) pour essayer chaque couleur que sa flèche peut atteindre, la plus proche d’abord&#xa0;: la première qui réagit est gardée. Si aucune ne réagit, la case reste telle quelle.</translation>
     </message>
     <message>
         <source>Wildcard</source>
@@ -305,16 +334,8 @@
         <translation>Gommes</translation>
     </message>
     <message>
-        <source>A square without an arrow cannot change. Click it to spend an eraser: it breaks up and is removed. A row or column whose six squares all react at once earns an eraser (you hold at most 3) and sweeps every square of its colour off the board.</source>
-        <translation>Une case sans flèche ne peut pas changer. Cliquez-la pour dépenser une gomme&#xa0;: elle se brise et disparaît. Une ligne ou une colonne dont les six cases réagissent toutes à la fois rapporte une gomme (vous en gardez 3 au plus) et balaie du plateau toutes les cases de sa couleur.</translation>
-    </message>
-    <message>
         <source>Score, levels and the end</source>
         <translation>Score, niveaux et fin de partie</translation>
-    </message>
-    <message>
-        <source>Each reaction scores 10 points once you have made your first move. Every 20 reactions raise the level (&quot;Left&quot; counts them down); higher levels bring more squares without arrows. The game is over when nothing reacts and no square can change any more. &quot;New Game&quot; starts again at the start level you choose below it.</source>
-        <translation>Chaque réaction rapporte 10 points dès votre premier coup. Toutes les 20 réactions, le niveau monte («&#xa0;Reste&#xa0;» les décompte)&#xa0;; les niveaux plus élevés apportent plus de cases sans flèche. La partie est finie quand plus rien ne réagit et qu’aucune case ne peut plus changer. «&#xa0;Nouvelle partie&#xa0;» recommence au niveau de départ que vous choisissez en dessous.</translation>
     </message>
     <message>
         <source>Keys</source>
@@ -323,6 +344,42 @@
     <message>
         <source>While the board has the focus (Tab reaches it after the other controls):</source>
         <translation>Quand le plateau a le focus (Tab l’atteint après les autres commandes)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Click a square with an arrow to step its colour once along the arrow, for one point: up to the next larger outline, down to the next smaller. A step up to blue or down to pink takes the arrow away: the square is plain from then on. The board reacts a second after your last click, so you can make several quick clicks before it does.</source>
+        <translation>Cliquez sur une case fléchée pour faire avancer sa couleur d’un pas dans le sens de la flèche, pour un point&#xa0;: vers le haut jusqu’au contour plus grand suivant, vers le bas jusqu’au plus petit. Un pas qui monte au bleu ou descend au rose retire la flèche&#xa0;: la case reste ensuite sans flèche. Le plateau réagit une seconde après votre dernier clic&#xa0;: vous pouvez donc cliquer plusieurs fois rapidement avant qu’il ne réagisse.</translation>
+    </message>
+    <message>
+        <source>Right-click an arrow square (or click it with Shift, Ctrl or Alt held) to try every colour its arrow can reach, nearest first: the first that reacts is kept. When none reacts, the square stays as it was. A search earns no point itself, only its reactions score; and a search that ends on blue or pink leaves the square plain, without its arrow.</source>
+        <translation>Faites un clic droit sur une case fléchée (ou cliquez dessus en tenant Maj, Ctrl ou Alt) pour essayer chaque couleur que sa flèche peut atteindre, la plus proche d’abord&#xa0;: la première qui réagit est gardée. Si aucune ne réagit, la case reste telle quelle. La recherche elle-même ne rapporte aucun point, seules ses réactions comptent&#xa0;; et une recherche qui s’arrête sur le bleu ou le rose laisse la case sans flèche.</translation>
+    </message>
+    <message>
+        <source>A square without an arrow cannot change. Click or right-click it to spend an eraser: it breaks up and is removed. A row or column whose six squares all react at once earns an eraser (you hold at most 3) and sweeps every square of its colour off the board.</source>
+        <translation>Une case sans flèche ne peut pas changer. Cliquez dessus, du bouton gauche ou droit, pour dépenser une gomme&#xa0;: elle se brise et disparaît. Une ligne ou une colonne dont les six cases réagissent toutes à la fois rapporte une gomme (vous en gardez 3 au plus) et balaie du plateau toutes les cases de sa couleur.</translation>
+    </message>
+    <message>
+        <source>Each reaction scores 10 points once you have made your first move. Every 20 reactions raise the level (&quot;Left&quot; counts them down); higher levels bring more squares without arrows. The game is over when nothing reacts and no square can change any more. Play goes on after &quot;Game Over&quot;: an eraser still removes a plain square, the squares that fall in may bring arrows back, and the game can end again with a higher score. &quot;New Game&quot; starts again at the start level you choose below it.</source>
+        <translation>Chaque réaction rapporte 10 points dès votre premier coup. Toutes les 20 réactions, le niveau monte («&#xa0;Reste&#xa0;» les décompte)&#xa0;; les niveaux plus élevés apportent plus de cases sans flèche. La partie est finie quand plus rien ne réagit et qu’aucune case ne peut plus changer. Le jeu continue après «&#xa0;Partie finie&#xa0;»&#xa0;: une gomme retire encore une case sans flèche, les cases qui tombent peuvent ramener des flèches, et la partie peut se terminer à nouveau avec un score plus élevé. «&#xa0;Nouvelle partie&#xa0;» recommence au niveau de départ que vous choisissez en dessous.</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Press H for a hint. A white frame marks, for two seconds, a square whose colour step reacts now or, when there is none, one whose colour search does; when no move reacts, the board says so. While the board is still reacting, the hint waits until it settles.</source>
+        <translation>Appuyez sur H pour un indice. Un cadre blanc marque pendant deux secondes une case dont le pas de couleur réagit maintenant ou, à défaut, une case dont la recherche de couleur réagit&#xa0;; si aucun coup ne réagit, le plateau l’indique. Tant que le plateau réagit encore, l’indice attend qu’il se soit calmé.</translation>
+    </message>
+    <message>
+        <source>Colour symbols</source>
+        <translation>Symboles des couleurs</translation>
+    </message>
+    <message>
+        <source>Press C to give every square a symbol of its colour, to tell the colours apart by shape: a ring on pink, a triangle on green, bars on yellow, a plus on red, a star on blue and an asterisk on the wildcard. C again takes them away.</source>
+        <translation>Appuyez sur C pour donner à chaque case un symbole de sa couleur, afin de distinguer les couleurs par leur forme&#xa0;: un anneau sur le rose, un triangle sur le vert, des barres sur le jaune, un plus sur le rouge, une étoile sur le bleu et un astérisque sur le joker. Appuyez de nouveau sur C pour les retirer.</translation>
+    </message>
+    <message>
+        <source>Anywhere in the window:</source>
+        <translation>Partout dans la fenêtre&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -334,6 +391,14 @@
     <message>
         <source>Other keys</source>
         <translation>Autres touches</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Son activé</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Son coupé</translation>
     </message>
 </context>
 </TS>

@@ -99,7 +99,7 @@ class FeaturesTest : public QObject {
 private slots:
     void init() { writeSettings({}); }
 
-    void tabReachesTheBoardAfterTheDesignedControlsAndItsNameFollowsTheCursor() {
+    void tabReachesTheBoardAfterTheDesignedControlsAndItsDescriptionFollowsTheCursor() {
         TestWindow w;
         showActive(w);
         QCOMPARE(QApplication::focusWidget(), w.newGameButton());
@@ -107,12 +107,13 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), w.spinner());
         QTest::keyClick(w.spinner(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), boardOf(w));
-        QCOMPARE(boardOf(w)->accessibleName(), w.square(0)->accessibleName());
+        QCOMPARE(boardOf(w)->accessibleName(), QStringLiteral("Board"));
+        QCOMPARE(boardOf(w)->accessibleDescription(), w.square(0)->accessibleName() + ", row 1, column 1");
         QTest::keyClick(boardOf(w), Qt::Key_Right);
         QTest::keyClick(boardOf(w), Qt::Key_Down);
         QCOMPARE(boardOf(w)->cursor(), 7);
-        QCOMPARE(boardOf(w)->accessibleName(), w.square(7)->accessibleName());
-        QCOMPARE(boardOf(w)->accessibleDescription(), QStringLiteral("row 2, column 2"));
+        QCOMPARE(boardOf(w)->accessibleName(), QStringLiteral("Board"));
+        QCOMPARE(boardOf(w)->accessibleDescription(), w.square(7)->accessibleName() + ", row 2, column 2");
     }
 
     void keysPlayTheSquareUnderTheCursor_data() {

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The shortcut table and the windows that list it: every action once, no key twice, none of
 // the keys the designed controls use taken from them, window keys acting anywhere and board
-// keys only on the board; the help window lists every key and shows the square pictures;
-// the About box names the game, version, licence and the full game number.
+// keys only on the board; the help window lists every key under the heading of where it works
+// and shows the square pictures, with and without colour symbols; the About box names the
+// game, version, licence and the full game number.
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <set>
 
 #include "AboutBox.h"
@@ -100,6 +102,23 @@ private slots:
         QCOMPARE(texts.filter(QStringLiteral("While the board has the focus")).size(), 1);
     }
 
+    // The labels stand in the order the help shows them: a heading, then the keys under it.
+    void theHelpListsTheWindowKeysThenTheBoardKeysEachUnderOneHeading() {
+        HelpWindow help;
+        const QStringList texts = labelTexts(help);
+        const QString boardHeading =
+            "While the board has the focus (Tab reaches it after the other controls):";
+        const qsizetype window = texts.indexOf("Anywhere in the window:");
+        const qsizetype board = texts.indexOf(boardHeading);
+        QVERIFY(window > 0 && board > window && texts.count(boardHeading) == 1);
+        for (const Shortcut& shortcut : shortcuts()) {
+            if (shortcut.keys.empty()) continue;
+            const qsizetype at = texts.indexOf(descriptionOf(shortcut));
+            QVERIFY2(shortcut.scope == ShortcutScope::Window ? window < at && at < board : board < at,
+                     shortcut.objectName);
+        }
+    }
+
     // The README's "How to play" lists the keys in tables of "| keys | action |" rows.
     void theReadmeListsEveryKeyAsTheHelpDoes() {
         QFile readme(QStringLiteral(QUADRELLE_README));
@@ -123,6 +142,10 @@ private slots:
             QVERIFY(!picture->pixmap().isNull());
             QCOMPARE(picture->pixmap().deviceIndependentSize(), QSizeF(60, 60));
         }
+        // The colour symbols are shown as the squares carry them.
+        const QImage symbol = TemplatePictures(true)[quadrelle::Picture::Sq1234].toImage();
+        QVERIFY(std::any_of(pictures.begin(), pictures.end(),
+                            [&](const QLabel* picture) { return picture->pixmap().toImage() == symbol; }));
     }
 
     void theHelpIsOneWindowBesideTheGame() {

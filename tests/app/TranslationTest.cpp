@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "AccessibleNames.h"
 #include "FitText.h"
@@ -54,7 +55,7 @@ const std::pair<const char*, Texts> kCaptions[] = {
     {"LabelRemoves1", {"Erasers", "Radierer", "Gommes"}},
     {"Command1", {"New Game", "Neues Spiel", "Nouvelle partie"}},
     // A soft hyphen lets the German word break in its narrow label.
-    {"Label1", {"Start level", "Start\u00adstufe", "Niveau de départ"}},
+    {"Label1", {"Start level", "Start\u00adstufe", "Départ"}},
     {"LabelGameOver", {"Game Over", "Spielende", "Partie finie"}},
     {"Label4",
      {kCreditLine, "Quadrelle! - Farben ändern, drei in eine Reihe",
@@ -65,6 +66,13 @@ const ControlDesign& designOf(std::string_view name) {
     const auto table = controlTable();
     return *std::find_if(table.begin(), table.end(),
                          [name](const ControlDesign& d) { return d.name == name; });
+}
+
+// The names of the captions that share one size with this one, itself among them.
+std::vector<std::string_view> groupOf(std::string_view name) {
+    for (const CaptionGroup group : captionGroups())
+        if (std::find(group.begin(), group.end(), name) != group.end()) return {group.begin(), group.end()};
+    return {name};
 }
 
 // The box the caption is drawn in: the label, or the button's contents.
@@ -159,14 +167,28 @@ private slots:
             QWidget* control = w.control(name);
             const QString caption = captionOf(control);
             QVERIFY2(textFits(control->font(), caption, captionBox(control), design.wordWrap), name);
-            // Shrunk only as far as needed, and never grown.
+            // Shrunk only as far as the tightest caption of its group needs, and never grown.
             const int pixels = control->font().pixelSize();
             QVERIFY2(pixels <= pixelSizeOf(design.font), name);
             if (pixels < pixelSizeOf(design.font)) {
-                QFont larger = control->font();
-                larger.setPixelSize(pixels + 1);
-                QVERIFY2(!textFits(larger, caption, captionBox(control), design.wordWrap), name);
+                const auto overflowsWhenLarger = [&](std::string_view member) {
+                    QWidget* other = w.control(member.data());
+                    QFont larger = other->font();
+                    larger.setPixelSize(pixels + 1);
+                    return !textFits(larger, captionOf(other), captionBox(other), designOf(member).wordWrap);
+                };
+                const auto group = groupOf(name);
+                QVERIFY2(std::any_of(group.begin(), group.end(), overflowsWhenLarger), name);
             }
+        }
+    }
+
+    // A caption that had to shrink does not stand out smaller than those beside it.
+    void captionsOfAGroupShareOneSize() {
+        TestWindow w;
+        for (const CaptionGroup group : captionGroups()) {
+            const int pixels = w.control(group.front())->font().pixelSize();
+            for (const char* name : group) QCOMPARE(w.control(name)->font().pixelSize(), pixels);
         }
     }
 

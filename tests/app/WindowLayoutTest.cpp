@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The window as it opens: its caption, size and title-bar buttons, every control's name,
 // place, caption, font, alignment, colours and visibility after the load, the board of 36
-// squares, what draws over what, the focus order and keys, the pictures the squares show in a
-// grab of the window, and the names a screen reader gets.
+// squares, what draws over what, the focus order, keys and focus marks, the pictures the
+// squares show in a grab of the window, and the names a screen reader gets.
 #include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
 
 #include "ControlLayout.h"
+#include "Notice.h"
 #include "TestMain.h"
 #include "TestWindow.h"
 
@@ -269,6 +270,24 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), w.newGameButton());
     }
 
+    // The spinner is too small for a focus frame inside it; a ring shows around it instead,
+    // only while it has the focus, and the spinner keeps its place and size.
+    void theSpinnerShowsAFocusRingAroundItOnlyWithTheFocus() {
+        TestWindow w;
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        const QRect designed = w.spinner()->geometry();
+        const auto leftOfSpinner = [&] {
+            return w->grab().toImage().pixelColor(designed.left() - 1, designed.top());
+        };
+        QCOMPARE(leftOfSpinner(), QColor(Qt::black));
+        QTest::keyClick(w.window.get(), Qt::Key_Tab);
+        QCOMPARE(leftOfSpinner(), QColor(255, 224, 0));
+        QCOMPARE(w.spinner()->geometry(), designed);
+        QTest::keyClick(w.window.get(), Qt::Key_Tab);
+        QCOMPARE(leftOfSpinner(), QColor(Qt::black));
+    }
+
     void enterAndSpaceOnTheFocusedButtonStartANewGame_data() {
         QTest::addColumn<int>("key");
         QTest::newRow("Return") << int(Qt::Key_Return);
@@ -345,6 +364,67 @@ private slots:
         QVERIFY(accessible);
         QCOMPARE(accessible->text(QAccessible::Name), name);
         QCOMPARE(accessible->text(QAccessible::Description), QStringLiteral("row 3, column 2"));
+    }
+
+    // The spin box speaks the start level, not the bar's flipped value, and steps it.
+    void theStartLevelSpinBoxSpeaksAndStepsTheStartLevel_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("to");
+        QTest::newRow("increase raises") << 1 << QAccessibleActionInterface::increaseAction() << 2;
+        QTest::newRow("decrease lowers") << 4 << QAccessibleActionInterface::decreaseAction() << 3;
+        QTest::newRow("increase stops at 9") << 9 << QAccessibleActionInterface::increaseAction() << 9;
+    }
+
+    void theStartLevelSpinBoxSpeaksAndStepsTheStartLevel() {
+        QFETCH(int, from);
+        QFETCH(QString, action);
+        QFETCH(int, to);
+        writeSettings("[General]\nStartLevel=" + QByteArray::number(from) + "\n");
+        TestWindow w;
+        QAccessibleInterface* spinner = QAccessible::queryAccessibleInterface(w.spinner());
+        QCOMPARE(spinner->role(), QAccessible::SpinBox);
+        QCOMPARE(spinner->valueInterface()->currentValue().toInt(), from);
+        QCOMPARE(spinner->valueInterface()->maximumValue().toInt(), 9);
+        spinner->actionInterface()->doAction(action);
+        QCOMPARE(w.text("LevelTxt"), QString::number(to));
+        QCOMPARE(spinner->text(QAccessible::Value), QString::number(to));
+    }
+
+    void aSquaresPressActionClicksItAsTheMouseDoes_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("kindAfter");
+        QTest::newRow("a step along the arrow") << int(Kind::K2up) << int(Kind::K3up);
+        QTest::newRow("a two-way square steps up") << int(Kind::K2updown) << int(Kind::K3up);
+        QTest::newRow("a plain square spends an eraser") << int(Kind::K3) << int(Kind::Removed);
+    }
+
+    void aSquaresPressActionClicksItAsTheMouseDoes() {
+        QFETCH(int, kind);
+        QFETCH(int, kindAfter);
+        TestWindow w;
+        std::array<Kind, kSquareCount> kinds = quietBoard();
+        kinds[13] = Kind(kind);
+        setPosition(w, kinds);
+        w.resumeWith([](Position& p) { p.counters.removes = 1; });
+        QAccessibleInterface* square = QAccessible::queryAccessibleInterface(w.square(13));
+        square->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(w.game().board().kind(13), Kind(kindAfter));
+        QVERIFY(w.timerEnabled(TimerId::WaitAfterClick));
+    }
+
+    // A notification is spoken as it shows; it lets the mouse through and goes by itself.
+    void theSoundKeyShowsANoticeThatIsSpokenAndGoes() {
+        TestWindow w;
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QTest::keyClick(w.newGameButton(), Qt::Key_M);
+        auto* notice = w.control<Notice>("Notice");
+        QVERIFY(notice->isVisible() && notice->testAttribute(Qt::WA_TransparentForMouseEvents));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(notice);
+        QCOMPARE(accessible->role(), QAccessible::Notification);
+        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Sound off"));
+        QTRY_VERIFY_WITH_TIMEOUT(notice->isHidden(), Notice::kShownMs + 1000);
     }
 
     void counterLabelsExposeTheirTextsToScreenReaders() {

@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: MIT
 """What a screen reader gets from the game: the game runs on a private X display with the
 desktop accessibility bus, and this test reads its accessible tree through AT-SPI. It finds
-the window, hears every square's name and compares it with the picture the square really
-shows, reads the counters beside their captions, and follows a keyboard move on the board.
+the window, a frame, hears every square's name and compares it with the picture the square
+really shows, reads the counters beside their captions and labelled by them, steps the
+start-level spin button, and follows a keyboard move on the board.
 
 Usage: accessibility_test.py GAME_BINARY PICTURES_FOLDER
 Exits 0 on success, 1 on a failure, 77 (skipped) when the display or a bus cannot be
@@ -93,12 +94,14 @@ def run_checks(desktop, game, pictures_folder):
                                                      spoken_name_of)
     finally:
         screen.close()
+    faults += game_checks.window_faults(window)
     faults += game_checks.counter_faults(window, EXPECTED_COUNTERS)
+    faults += game_checks.spinner_faults(window, int(SAVED_START_LEVEL))
     if faults:
         raise Failure("\n".join(faults))
-    print("window, 36 square names and the counters read correctly")
+    print("window, 36 square names, the counters and the start-level spinner read correctly")
     game_checks.follow_keyboard_move(window, squares)
-    print("keyboard move followed: the focused board names the square under the cursor")
+    print("keyboard move followed: the focused board describes the square under the cursor")
 
 
 def check(desktop, binary, pictures_folder):

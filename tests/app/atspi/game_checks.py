@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
-"""The checks of what the game's window tells a screen reader: the 36 squares in their
-places with names that say what each shows, the counters beside their captions, and the
-board's name following the keyboard cursor.
+"""The checks of what the game's window tells a screen reader: a frame, the 36 squares in
+their places with names that say what each shows, the counters beside their captions and
+labelled by them, the start-level spin button, and the board's description following the
+keyboard cursor.
 """
 
 import re
@@ -92,9 +93,22 @@ def _value_beside(caption, labels):
     return min(beside, key=lambda pair: pair[0])[1] if beside else None
 
 
+def window_faults(window):
+    """A top-level window is a frame to a screen reader, which then speaks its caption."""
+    if window.getRole() != pyatspi.ROLE_FRAME:
+        return [f"the window is a {window.getRoleName()}, not a frame"]
+    return []
+
+
+def _related(accessible, relation_type):
+    return [relation.getTarget(i) for relation in accessible.getRelationSet()
+            if relation.getRelationType() == relation_type
+            for i in range(relation.getNTargets())]
+
+
 def counter_faults(window, expected):
-    """Faults in the counters' texts, read from the labels beside their captions, and in the
-    combo banner, which a settling board never shows."""
+    """Faults in the counters' texts, read from the labels beside their captions, in their
+    relations to those captions, and in the combo banner, which a settling board never shows."""
     labels = [child for child in window
               if child is not None and child.getRole() == pyatspi.ROLE_LABEL and is_showing(child)]
     faults = []
@@ -106,6 +120,9 @@ def counter_faults(window, expected):
         elif shown.name not in allowed:
             faults.append(f"the counter captioned '{caption_text}' says '{shown.name}', "
                           f"not {' or '.join(allowed)}")
+        elif caption not in _related(shown, pyatspi.RELATION_LABELLED_BY) or \
+                shown not in _related(caption, pyatspi.RELATION_LABEL_FOR):
+            faults.append(f"the counter captioned '{caption_text}' is not labelled by its caption")
     if any(label.name.strip() == "Combo x" for label in labels):
         faults.append("the combo banner is announced although the board only settled")
     return faults
@@ -130,7 +147,7 @@ def _reach_board(window):
     click(x + 5, y + 5)  # the black margin above the board: no control, no square
     focused = poll("the window took no keyboard focus from a click on it",
                    lambda: focused_in(window), timeout=5)
-    designed = [(pyatspi.ROLE_PUSH_BUTTON, "New Game"), (pyatspi.ROLE_SCROLL_BAR, "Start level")]
+    designed = [(pyatspi.ROLE_PUSH_BUTTON, "New Game"), (pyatspi.ROLE_SPIN_BUTTON, "Start level")]
     for role, name in designed:
         if (focused.getRole(), focused.name) != (role, name):
             raise Failure(f"the designed focus order reached {describe(focused)} instead of "
@@ -142,31 +159,36 @@ def _reach_board(window):
     return focused
 
 
-def _focus_named(window, name, timeout=3):
-    """The focused object once it has this name, or whatever has the focus at the timeout."""
-    deadline = time.monotonic() + timeout
-    while True:
-        focused = focused_in(window)
-        if (focused is not None and focused.name == name) or time.monotonic() > deadline:
-            return focused
-        time.sleep(0.1)
-
-
 def follow_keyboard_move(window, squares):
-    """The focused board names the square under the cursor, which starts on square 0 and
-    moves right with the arrow key. Right is pressed until the name must change, so a
-    cursor that did not move cannot pass unnoticed."""
-    focused = _reach_board(window)
-    if focused.name != squares[0].name:
-        raise Failure(f"the board took the focus as {describe(focused)}, not with the name "
-                      f"'{squares[0].name}' of square 0 under the cursor")
-    for column in range(1, SIDE):
-        press_key(KEY_RIGHT)
-        expected = squares[column].name
-        focused = _focus_named(window, expected)
-        if focused is None or focused.name != expected:
-            raise Failure(f"after {column} Right arrow(s) the focus is on {describe(focused)}, "
-                          f"not named '{expected}' as square {column}")
-        if expected != squares[column - 1].name:
-            return
-    raise Failure("row 0 has no two neighbours with different names to follow the cursor by")
+    """The focused board is named "Board" and describes the square under the cursor, which
+    starts on square 0 and moves right with the arrow key."""
+    board = _reach_board(window)
+    if board.name != "Board":
+        raise Failure(f"the board took the focus as {describe(board)}, not named 'Board'")
+    for column in (0, 1):
+        if column:
+            press_key(KEY_RIGHT)
+        expected = f"{squares[column].name}, row 1, column {column + 1}"
+        poll(f"the focused board never described '{expected}'",
+             lambda: True if board.description == expected else None, timeout=3)
+
+
+def spinner_faults(window, start_level):
+    """The spin button's value is the start level, from 1 to 9; its increase action raises
+    it and its decrease action lowers it again."""
+    spinner = next((child for child in window if child is not None
+                    and child.getRole() == pyatspi.ROLE_SPIN_BUTTON), None)
+    if spinner is None or spinner.name != "Start level":
+        return [f"the start level is no spin button but {describe(spinner)}"]
+    value, action = spinner.queryValue(), spinner.queryAction()
+    found = (value.currentValue, value.minimumValue, value.maximumValue)
+    if found != (start_level, 1, 9):
+        return [f"the start level spinner reads {found}, not ({start_level}, 1, 9)"]
+    names = [action.getName(i) for i in range(action.nActions)]
+    for name, expected in (("Increase", start_level + 1), ("Decrease", start_level)):
+        if name not in names:
+            return [f"the start level spinner has no action '{name}', only {names}"]
+        action.doAction(names.index(name))
+        poll(f"the spinner's {name} action did not bring the start level to {expected}",
+             lambda: True if value.currentValue == expected else None, timeout=3)
+    return []
