@@ -8,7 +8,6 @@
 
 #include "AccessibleNames.h"
 #include "ControlLayout.h"
-#include "HintText.h"
 #include "board/Board.h"
 
 namespace quadrelle::app {
@@ -77,14 +76,6 @@ void BoardOverlay::refreshName() {
 
 void BoardOverlay::showHint(const Hint& hint) {
     hint_ = hint;
-    noHint_ = false;
-    hintTimer_.start();
-    update();
-}
-
-void BoardOverlay::showNoHint() {
-    hint_.reset();
-    noHint_ = true;
     hintTimer_.start();
     update();
 }
@@ -92,12 +83,11 @@ void BoardOverlay::showNoHint() {
 void BoardOverlay::clearHint() {
     hintTimer_.stop();
     hint_.reset();
-    noHint_ = false;
     update();
 }
 
 void BoardOverlay::paintEvent(QPaintEvent*) {
-    if (!hasFocus() && !hint_ && !noHint_) return;
+    if (!hasFocus() && !hint_) return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
@@ -106,12 +96,6 @@ void BoardOverlay::paintEvent(QPaintEvent*) {
         painter.drawRect(frameAround(cursor_, kFrameOutset));
     }
     if (hint_) paintHint(painter);
-    if (noHint_) {
-        const QRect banner = rect().adjusted(40, height() / 2 - 24, -40, -(height() / 2 - 24));
-        painter.fillRect(banner, QColor(0, 0, 0, 200));
-        painter.setPen(Qt::white);
-        painter.drawText(banner, Qt::AlignCenter | Qt::TextWordWrap, hintText(std::nullopt));
-    }
 }
 
 // The rectangle a frame's pen follows, so its outer edge lies `outset` px outside the square.

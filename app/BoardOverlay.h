@@ -2,8 +2,8 @@
 // The board as one stop in the focus chain, drawn over the 36 squares: with the keyboard
 // focus it frames the square under its cursor, moves the cursor with the arrow keys and
 // turns keys into the clicks a mouse player makes. It also frames a hinted square with a badge
-// for its move (step up, step down, colour search or eraser), or says that no move reacts,
-// for a couple of seconds; the hint is drawn over the cursor, so neither hides the other. The mouse passes straight through to the
+// for its move (step up, step down, colour search or eraser) for a couple of seconds; the
+// hint is drawn over the cursor, so neither hides the other. The mouse passes straight through to the
 // squares below, and a click never gives it the focus, so nothing changes for the mouse player.
 #pragma once
 
@@ -33,10 +33,9 @@ public:
     void refreshName();
 
     void showHint(const Hint& hint);
-    void showNoHint();
+    void clearHint();
     std::optional<int> hintedSquare() const { return hint_ ? std::optional(hint_->square) : std::nullopt; }
     std::optional<Hint> hint() const { return hint_; }
-    bool isShowingNoHint() const { return noHint_; }
 
 signals:
     void keyMove(int square, KeyMove move);
@@ -49,14 +48,12 @@ protected:
 
 private:
     bool moveCursor(int key);
-    void clearHint();
     QRectF frameAround(int square, int outset) const;
     void paintHint(QPainter& painter) const;
 
     NameOf nameOf_;
     int cursor_ = 0;
     std::optional<Hint> hint_;
-    bool noHint_ = false;
     QTimer hintTimer_;
 };
 

@@ -45,8 +45,7 @@ void complain(const char* what, const QString& text) {
     const QString message =
         translated(QT_TRANSLATE_NOOP("CommandLine", "quadrelle: %1 '%2'; see quadrelle --help"))
             .arg(translated(what), text.left(40));
-    std::fprintf(stderr, "%s
-", qPrintable(message));
+    std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
 [[noreturn]] void refuse(const char* what, const QString& text) {

@@ -101,9 +101,11 @@ QWidget* HelpWindow::buildPage() {
                "below it."));
     addRule(grid, {}, tr("Hint"),
             tr("Press H for a hint. A white frame marks, for two seconds, a square whose colour "
-               "step reacts now or, when there is none, one whose colour search does; when no move "
-               "reacts, the board says so. While the board is still reacting, the hint waits until "
-               "it settles."));
+               "step reacts now, or else one whose colour search does, or else, while you hold an "
+               "eraser, one whose erasing does; its corner shows the move: an arrow up or down, a "
+               "magnifying glass for the search, a cross for the eraser, and the move is also "
+               "written below the board. When no move reacts, the board says so. While the board "
+               "is still reacting, the hint waits until it settles."));
     addRule(grid, {Sq0, Sq1, Sq2, Sq3, Sq4, Sq1234}, tr("Colour symbols"),
             tr("Press C to give every square a symbol of its colour, to tell the colours apart by "
                "shape: a ring on pink, a triangle on green, bars on yellow, a plus on red, a star on "

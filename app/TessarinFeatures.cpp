@@ -17,6 +17,7 @@
 #include "ClearHiscorePrompt.h"
 #include "GameNumberPrompt.h"
 #include "HelpWindow.h"
+#include "HintText.h"
 #include "Notice.h"
 #include "Tessarin.h"
 #include "input/ColourChanges.h"
@@ -124,7 +125,9 @@ void Tessarin::showPendingHint() {
     if (hint)
         board_->showHint(*hint);
     else
-        board_->showNoHint();
+        board_->clearHint();
+    // Said in words too, so that a screen reader speaks it.
+    notice_->showNotice(hintText(hint));
 }
 
 void Tessarin::applyColourSymbols() {

@@ -80,6 +80,17 @@
     </message>
 </context>
 <context>
+    <name>ClearBestScoresPrompt</name>
+    <message>
+        <source>Clear best scores</source>
+        <translation>Bestenliste löschen</translation>
+    </message>
+    <message>
+        <source>Do you really want to clear the best scores?</source>
+        <translation>Willst du die Bestenliste wirklich löschen?</translation>
+    </message>
+</context>
+<context>
     <name>ClearHiscorePrompt</name>
     <message>
         <source>Clear Hiscore</source>
@@ -128,6 +139,41 @@ Rekord und Startstufe werden in $XDG_CONFIG_HOME/Chromafall/Chromafall.ini gespe
     <message>
         <source>Game number (the same number deals the same boards):</source>
         <translation>Spielnummer (dieselbe Nummer ergibt dieselben Spielfelder):</translation>
+    </message>
+    <message>
+        <source>Type a game number.</source>
+        <translation>Gib eine Spielnummer ein.</translation>
+    </message>
+    <message>
+        <source>A game number has the digits 0 to 9 only.</source>
+        <translation>Eine Spielnummer besteht nur aus den Ziffern 0 bis 9.</translation>
+    </message>
+    <message>
+        <source>A game number is at most %1.</source>
+        <translation>Eine Spielnummer ist höchstens %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HintText</name>
+    <message>
+        <source>Hint: step up at %1</source>
+        <translation>Tipp: nach oben schalten bei %1</translation>
+    </message>
+    <message>
+        <source>Hint: step down at %1</source>
+        <translation>Tipp: nach unten schalten bei %1</translation>
+    </message>
+    <message>
+        <source>Hint: colour search at %1</source>
+        <translation>Tipp: Farbsuche bei %1</translation>
+    </message>
+    <message>
+        <source>Hint: spend an eraser at %1</source>
+        <translation>Tipp: einen Radierer einsetzen bei %1</translation>
+    </message>
+    <message>
+        <source>No move reacts now</source>
+        <translation>Kein Zug reagiert jetzt</translation>
     </message>
 </context>
 <context>
@@ -191,6 +237,14 @@ Rekord und Startstufe werden in $XDG_CONFIG_HOME/Chromafall/Chromafall.ini gespe
     <message>
         <source>Colour search on the square, or an eraser on a plain square</source>
         <translation>Farbsuche auf dem Feld, auf einem Feld ohne Pfeil ein Radierer</translation>
+    </message>
+    <message>
+        <source>Clear the best scores…</source>
+        <translation>Bestenliste löschen…</translation>
+    </message>
+    <message>
+        <source>Clear the high score…</source>
+        <translation>Rekord löschen…</translation>
     </message>
 </context>
 <context>
@@ -271,13 +325,13 @@ Rekord und Startstufe werden in $XDG_CONFIG_HOME/Chromafall/Chromafall.ini gespe
         <source>No games in the table yet: a game over with a score enters it.</source>
         <translation>Noch keine Spiele in der Liste: Ein beendetes Spiel mit Punkten wird eingetragen.</translation>
     </message>
+    <message>
+        <source>This game took rank %1.</source>
+        <translation>Dieses Spiel hat Platz %1 erreicht.</translation>
+    </message>
 </context>
 <context>
     <name>quadrelle::app::BoardOverlay</name>
-    <message>
-        <source>No move reacts now</source>
-        <translation>Kein Zug reagiert jetzt</translation>
-    </message>
     <message>
         <source>Board</source>
         <translation>Spielfeld</translation>
@@ -366,10 +420,6 @@ Rekord und Startstufe werden in $XDG_CONFIG_HOME/Chromafall/Chromafall.ini gespe
         <translation>Tipp</translation>
     </message>
     <message>
-        <source>Press H for a hint. A white frame marks, for two seconds, a square whose colour step reacts now or, when there is none, one whose colour search does; when no move reacts, the board says so. While the board is still reacting, the hint waits until it settles.</source>
-        <translation>Drücke H für einen Tipp. Ein weißer Rahmen markiert zwei Sekunden lang ein Feld, dessen Farbschritt jetzt reagiert, oder, wenn es keines gibt, eines, dessen Farbsuche reagiert; reagiert kein Zug, zeigt das Spielfeld das an. Solange das Spielfeld noch reagiert, wartet der Tipp, bis es zur Ruhe kommt.</translation>
-    </message>
-    <message>
         <source>Colour symbols</source>
         <translation>Farbsymbole</translation>
     </message>
@@ -380,6 +430,14 @@ Rekord und Startstufe werden in $XDG_CONFIG_HOME/Chromafall/Chromafall.ini gespe
     <message>
         <source>Anywhere in the window:</source>
         <translation>Überall im Fenster:</translation>
+    </message>
+    <message>
+        <source>Press H for a hint. A white frame marks, for two seconds, a square whose colour step reacts now, or else one whose colour search does, or else, while you hold an eraser, one whose erasing does; its corner shows the move: an arrow up or down, a magnifying glass for the search, a cross for the eraser, and the move is also written below the board. When no move reacts, the board says so. While the board is still reacting, the hint waits until it settles.</source>
+        <translation>Drücke H für einen Tipp. Ein weißer Rahmen markiert zwei Sekunden lang ein Feld, dessen Farbschritt jetzt reagiert, sonst eines, dessen Farbsuche reagiert, oder, solange du einen Radierer hast, eines, dessen Radieren reagiert; seine Ecke zeigt den Zug: ein Pfeil nach oben oder unten, eine Lupe für die Farbsuche, ein Kreuz für den Radierer, und unter dem Spielfeld steht der Zug auch in Worten. Reagiert kein Zug, zeigt das Spielfeld das an. Solange das Spielfeld noch reagiert, wartet der Tipp, bis es zur Ruhe kommt.</translation>
+    </message>
+    <message>
+        <source>Only in the menu:</source>
+        <translation>Nur im Menü:</translation>
     </message>
 </context>
 <context>

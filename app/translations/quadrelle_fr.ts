@@ -80,6 +80,17 @@
     </message>
 </context>
 <context>
+    <name>ClearBestScoresPrompt</name>
+    <message>
+        <source>Clear best scores</source>
+        <translation>Effacer les meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Do you really want to clear the best scores?</source>
+        <translation>Voulez-vous vraiment effacer les meilleurs scores&#xa0;?</translation>
+    </message>
+</context>
+<context>
     <name>ClearHiscorePrompt</name>
     <message>
         <source>Clear Hiscore</source>
@@ -128,6 +139,41 @@ Le record et le niveau de départ sont gardés dans $XDG_CONFIG_HOME/Chromafall/
     <message>
         <source>Game number (the same number deals the same boards):</source>
         <translation>Numéro de partie (le même numéro donne les mêmes plateaux) :</translation>
+    </message>
+    <message>
+        <source>Type a game number.</source>
+        <translation>Tapez un numéro de partie.</translation>
+    </message>
+    <message>
+        <source>A game number has the digits 0 to 9 only.</source>
+        <translation>Un numéro de partie ne contient que les chiffres 0 à 9.</translation>
+    </message>
+    <message>
+        <source>A game number is at most %1.</source>
+        <translation>Un numéro de partie vaut au plus %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HintText</name>
+    <message>
+        <source>Hint: step up at %1</source>
+        <translation>Indice&#xa0;: faire monter en %1</translation>
+    </message>
+    <message>
+        <source>Hint: step down at %1</source>
+        <translation>Indice&#xa0;: faire descendre en %1</translation>
+    </message>
+    <message>
+        <source>Hint: colour search at %1</source>
+        <translation>Indice&#xa0;: recherche de couleur en %1</translation>
+    </message>
+    <message>
+        <source>Hint: spend an eraser at %1</source>
+        <translation>Indice&#xa0;: utiliser une gomme en %1</translation>
+    </message>
+    <message>
+        <source>No move reacts now</source>
+        <translation>Aucun coup ne réagit maintenant</translation>
     </message>
 </context>
 <context>
@@ -191,6 +237,14 @@ Le record et le niveau de départ sont gardés dans $XDG_CONFIG_HOME/Chromafall/
     <message>
         <source>Colour search on the square, or an eraser on a plain square</source>
         <translation>Recherche de couleur sur la case, ou une gomme sur une case sans flèche</translation>
+    </message>
+    <message>
+        <source>Clear the best scores…</source>
+        <translation>Effacer les meilleurs scores…</translation>
+    </message>
+    <message>
+        <source>Clear the high score…</source>
+        <translation>Effacer le record…</translation>
     </message>
 </context>
 <context>
@@ -271,13 +325,13 @@ Le record et le niveau de départ sont gardés dans $XDG_CONFIG_HOME/Chromafall/
         <source>No games in the table yet: a game over with a score enters it.</source>
         <translation>Aucune partie dans le tableau pour l’instant&#xa0;: une partie terminée avec des points y entre.</translation>
     </message>
+    <message>
+        <source>This game took rank %1.</source>
+        <translation>Cette partie a pris le rang %1.</translation>
+    </message>
 </context>
 <context>
     <name>quadrelle::app::BoardOverlay</name>
-    <message>
-        <source>No move reacts now</source>
-        <translation>Aucun coup ne réagit maintenant</translation>
-    </message>
     <message>
         <source>Board</source>
         <translation>Plateau</translation>
@@ -366,10 +420,6 @@ Le record et le niveau de départ sont gardés dans $XDG_CONFIG_HOME/Chromafall/
         <translation>Indice</translation>
     </message>
     <message>
-        <source>Press H for a hint. A white frame marks, for two seconds, a square whose colour step reacts now or, when there is none, one whose colour search does; when no move reacts, the board says so. While the board is still reacting, the hint waits until it settles.</source>
-        <translation>Appuyez sur H pour un indice. Un cadre blanc marque pendant deux secondes une case dont le pas de couleur réagit maintenant ou, à défaut, une case dont la recherche de couleur réagit&#xa0;; si aucun coup ne réagit, le plateau l’indique. Tant que le plateau réagit encore, l’indice attend qu’il se soit calmé.</translation>
-    </message>
-    <message>
         <source>Colour symbols</source>
         <translation>Symboles des couleurs</translation>
     </message>
@@ -380,6 +430,14 @@ Le record et le niveau de départ sont gardés dans $XDG_CONFIG_HOME/Chromafall/
     <message>
         <source>Anywhere in the window:</source>
         <translation>Partout dans la fenêtre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Press H for a hint. A white frame marks, for two seconds, a square whose colour step reacts now, or else one whose colour search does, or else, while you hold an eraser, one whose erasing does; its corner shows the move: an arrow up or down, a magnifying glass for the search, a cross for the eraser, and the move is also written below the board. When no move reacts, the board says so. While the board is still reacting, the hint waits until it settles.</source>
+        <translation>Appuyez sur H pour un indice. Un cadre blanc marque pendant deux secondes une case dont le pas de couleur réagit maintenant, à défaut une case dont la recherche de couleur réagit, ou, tant que vous avez une gomme, une case dont l’effacement réagit&#xa0;; son coin montre le coup&#xa0;: une flèche vers le haut ou le bas, une loupe pour la recherche, une croix pour la gomme, et le coup est aussi écrit sous le plateau. Si aucun coup ne réagit, le plateau l’indique. Tant que le plateau réagit encore, l’indice attend qu’il se soit calmé.</translation>
+    </message>
+    <message>
+        <source>Only in the menu:</source>
+        <translation>Seulement dans le menu&#xa0;:</translation>
     </message>
 </context>
 <context>

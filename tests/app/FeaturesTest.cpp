@@ -160,8 +160,11 @@ private slots:
 
         setPosition(w, quietBoard());
         QTest::keyClick(w.newGameButton(), Qt::Key_H);
-        QVERIFY(boardOf(w)->isShowingNoHint());
-        QTRY_VERIFY_WITH_TIMEOUT(!boardOf(w)->isShowingNoHint(), 4000);
+        QCOMPARE(boardOf(w)->hint(), std::nullopt);
+        auto* notice = w.control<QLabel>("Notice");
+        QVERIFY(notice->isVisible());
+        QCOMPARE(notice->text(), QStringLiteral("No move reacts now"));
+        QTRY_VERIFY_WITH_TIMEOUT(!notice->isVisible(), 4000);
     }
 
     void hintNamesItsMoveAndShowsOverTheCursor_data() {
@@ -169,15 +172,17 @@ private slots:
         QTest::addColumn<int>("erasers");
         QTest::addColumn<int>("square");
         QTest::addColumn<int>("move");
+        QTest::addColumn<QString>("said");
         using enum Kind;
-        QTest::newRow("step up") << kStepReactsAt2 << 0 << 2 << int(HintMove::StepUp);
+        QTest::newRow("step up") << kStepReactsAt2 << 0 << 2 << int(HintMove::StepUp)
+                                 << "Hint: step up at row 1, column 3";
         QTest::newRow("two-way square down") << quietBoardWith({{0, K1}, {1, K1}, {2, K2updown}}) << 0 << 2
-                                             << int(HintMove::StepDown);
+                                             << int(HintMove::StepDown) << "Hint: step down at row 1, column 3";
         QTest::newRow("colour search") << quietBoardWith({{0, K3}, {1, K3}, {2, K0up}}) << 0 << 2
-                                       << int(HintMove::Search);
+                                       << int(HintMove::Search) << "Hint: colour search at row 1, column 3";
         // Column 0 reads 3 3 4 3: erasing the 4 lets the 3s above fall onto the third.
         QTest::newRow("eraser") << quietBoardWith({{0, K3}, {6, K3}, {12, K4}}) << 1 << 12
-                                << int(HintMove::Erase);
+                                << int(HintMove::Erase) << "Hint: spend an eraser at row 3, column 1";
     }
 
     void hintNamesItsMoveAndShowsOverTheCursor() {
@@ -185,6 +190,7 @@ private slots:
         QFETCH(int, erasers);
         QFETCH(int, square);
         QFETCH(int, move);
+        QFETCH(QString, said);
         TestWindow w;
         showActive(w);
         setPosition(w, kinds);
@@ -192,6 +198,7 @@ private slots:
         focusBoardAt(w, square);
         QTest::keyClick(boardOf(w), Qt::Key_H);
         QCOMPARE(boardOf(w)->hint(), std::optional(Hint{square, HintMove(move)}));
+        QCOMPARE(w.control<QLabel>("Notice")->text(), said);
 
         // On the cursor's square the hint's white frame lies just inside the cursor's yellow one.
         const QImage shot = w->grab().toImage();
