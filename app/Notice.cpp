@@ -4,6 +4,8 @@
 
 #include "ControlLayout.h"
 
+#include <algorithm>
+
 namespace quadrelle::app {
 
 namespace {
@@ -18,6 +20,7 @@ Notice::Notice(QRect area, QWidget* parent) : QLabel(parent), area_(area) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAlignment(Qt::AlignCenter);
     setTextFormat(Qt::PlainText);
+    setWordWrap(true);
     // The typewriter face of the panel, as large as its captions.
     QFont font(QString::fromLatin1(kFontFamily));
     font.setStyleHint(QFont::TypeWriter);
@@ -39,7 +42,9 @@ void Notice::showNotice(const QString& text) {
     // Hidden first, so that showing it again tells a screen reader of the new text.
     hide();
     setText(text);
-    QRect place(QPoint(), sizeHint() + QSize(2 * kPadding, kPadding));
+    // A long text, such as a hint in German, wraps within the board.
+    const int textWidth = std::min(fontMetrics().horizontalAdvance(text), area_.width() - 4 * kPadding);
+    QRect place(0, 0, textWidth + 2 * kPadding, heightForWidth(textWidth) + kPadding);
     place.moveCenter(area_.center());
     place.moveBottom(area_.bottom() - kBottomGap);
     setGeometry(place);
