@@ -31,6 +31,7 @@ BestScoresDialog::BestScoresDialog(const BestScores& scores, std::optional<int> 
     setObjectName(QStringLiteral("BestScoresDialog"));
     setWindowTitle(tr("Best scores"));
     table_->setObjectName(QStringLiteral("BestScoresTable"));
+    table_->setAccessibleName(windowTitle());
     table_->setHorizontalHeaderLabels({tr("Rank"), tr("Score"), tr("Level"), tr("Date"), tr("Game number")});
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);

@@ -243,6 +243,7 @@ private slots:
         const QTableWidget* rows = dialog.table();
         QCOMPARE(rows->rowCount(), 3);
         QCOMPARE(rows->columnCount(), 5);
+        QCOMPARE(rows->accessibleName(), QStringLiteral("Best scores"));
         QCOMPARE(rows->item(1, 0)->text(), QStringLiteral("2"));
         QCOMPARE(rows->item(1, 2)->text(), QStringLiteral("7"));
         QCOMPARE(rows->item(1, 3)->text(), QStringLiteral("2026-12-09"));
