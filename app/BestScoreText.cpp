@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-#include "WholeNumber.h"
+#include "settings/WholeNumber.h"
 #include "game/Settings.h"
 
 namespace quadrelle::app {
@@ -15,7 +15,7 @@ constexpr auto kDateFormat = "yyyy-MM-dd";
 
 template <typename Number>
 std::optional<Number> numberIn(const QString& text, Number lowest, Number highest) {
-    const auto value = wholeNumberOf<Number>(text.toStdString());
+    const auto value = play::wholeNumberOf<Number>(text.toStdString());
     if (!value || *value < lowest || *value > highest) return std::nullopt;
     return value;
 }
@@ -47,7 +47,7 @@ std::optional<BestScoreEntry> bestScoreEntryOf(const QString& text, const QDate&
     const auto score = numberIn<std::int64_t>(fields[0], 1, kMaxStoredHighScore);
     const auto level = numberIn<int>(fields[1], 1, kMaxBestScoreLevel);
     const auto date = dateIn(fields[2], today);
-    const auto gameNumber = wholeNumberOf<std::uint64_t>(fields[3].toStdString());
+    const auto gameNumber = play::wholeNumberOf<std::uint64_t>(fields[3].toStdString());
     if (!score || !level || !date || !gameNumber) return std::nullopt;
     return BestScoreEntry{*score, *level, *date, *gameNumber};
 }

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
+#include <limits>
 
-#include "WholeNumber.h"
+#include "session/GameNumberText.h"
 
 namespace quadrelle::app {
 
@@ -22,24 +22,21 @@ QString translated(const char* text) {
     return QCoreApplication::translate(kContext, text);
 }
 
-bool digitsOnly(const QString& text) {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
 } // namespace
 
 std::optional<GameNumber> parseGameNumber(const QString& text) {
-    const auto value = wholeNumberOf<std::uint64_t>(text.trimmed().toStdString());
-    if (!value) return std::nullopt;
-    return GameNumber{*value};
+    return play::parseGameNumber(text.toStdString());
 }
 
 QString gameNumberProblem(const QString& text) {
-    if (parseGameNumber(text)) return {};
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty()) return translated(QT_TRANSLATE_NOOP("GameNumberPrompt", "Type a game number."));
-    if (!digitsOnly(trimmed))
+    switch (play::gameNumberProblem(text.toStdString())) {
+    case play::GameNumberProblem::None: return {};
+    case play::GameNumberProblem::Empty:
+        return translated(QT_TRANSLATE_NOOP("GameNumberPrompt", "Type a game number."));
+    case play::GameNumberProblem::NotDigits:
         return translated(QT_TRANSLATE_NOOP("GameNumberPrompt", "A game number has the digits 0 to 9 only."));
+    case play::GameNumberProblem::TooLarge: break;
+    }
     return translated(QT_TRANSLATE_NOOP("GameNumberPrompt", "A game number is at most %1."))
         .arg(std::numeric_limits<std::uint64_t>::max());
 }

@@ -8,7 +8,7 @@
 #include <QSettings>
 
 #include "SettingsFile.h"
-#include "WholeNumber.h"
+#include "settings/WholeNumber.h"
 
 namespace quadrelle::app {
 
@@ -48,13 +48,13 @@ QString textOf(bool flag) {
 } // namespace
 
 std::optional<std::int64_t> parseHighScore(std::string_view text) {
-    const auto value = wholeNumberOf<std::int64_t>(text);
+    const auto value = play::wholeNumberOf<std::int64_t>(text);
     if (!value || *value < 0 || *value > kMaxStoredHighScore) return std::nullopt;
     return value;
 }
 
 std::optional<int> parseStartLevel(std::string_view text) {
-    const auto value = wholeNumberOf<std::int64_t>(text);
+    const auto value = play::wholeNumberOf<std::int64_t>(text);
     if (!value || *value < kMinStartLevel || *value > kMaxStartLevel) return std::nullopt;
     return static_cast<int>(*value);
 }

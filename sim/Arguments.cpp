@@ -2,20 +2,13 @@
 #include "Arguments.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
+
+#include "settings/WholeNumber.h"
 
 namespace quadrelle::sim {
 
 namespace {
-
-template <typename T> std::optional<T> parseWhole(const std::string& text) {
-    T value{};
-    const char* end = text.data() + text.size();
-    const auto [ptr, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc{} || ptr != end) return std::nullopt;
-    return value;
-}
 
 constexpr std::size_t kQuotedCharacters = 40;
 
@@ -71,7 +64,7 @@ std::int64_t Arguments::integer(const std::string& name, std::int64_t min, std::
         if (fallback) return *fallback;
         throw UsageError("missing option '--" + name + "'");
     }
-    const auto value = parseWhole<std::int64_t>(found->second);
+    const auto value = play::wholeNumberOf<std::int64_t>(found->second);
     if (!value || *value < min || *value > max)
         throw UsageError("option '--" + name + "' must be a whole number from " + std::to_string(min) +
                          " to " + std::to_string(max) + ", not " + quoted(found->second));
@@ -81,7 +74,7 @@ std::int64_t Arguments::integer(const std::string& name, std::int64_t min, std::
 std::uint64_t Arguments::seed(const std::string& name) const {
     const auto found = values_.find(name);
     if (found == values_.end()) throw UsageError("missing option '--" + name + "'");
-    const auto value = parseWhole<std::uint64_t>(found->second);
+    const auto value = play::wholeNumberOf<std::uint64_t>(found->second);
     if (!value)
         throw UsageError("option '--" + name + "' must be a whole number from 0 to 2^64-1, not " +
                          quoted(found->second));

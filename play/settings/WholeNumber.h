@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 // A whole number written plainly: digits (and a minus sign where the type allows one), nothing
-// before or after, and in the type's range.
+// before or after, and in the type's range. The one reading of numbers for every stored text,
+// the game-number prompt and the simulator's options: "+5", "0x10", "1e5" and " 5" are no numbers.
 #pragma once
 
 #include <charconv>
 #include <optional>
 #include <string_view>
 
-namespace quadrelle::app {
+namespace quadrelle::play {
 
 template <typename Number> std::optional<Number> wholeNumberOf(std::string_view text) {
     Number value{};
@@ -17,4 +18,4 @@ template <typename Number> std::optional<Number> wholeNumberOf(std::string_view 
     return value;
 }
 
-} // namespace quadrelle::app
+} // namespace quadrelle::play
