@@ -2,12 +2,14 @@
 // Wiring each QTimer to its TimerId.
 #include "QtTimerService.h"
 
+#include "screen/TimerNames.h"
+
 namespace quadrelle::app {
 
 QtTimerService::QtTimerService(QObject* parent) : QObject(parent) {
     for (TimerId id : kAllTimers) {
         QTimer& timer = timerFor(id);
-        const std::string_view name = timerName(id);
+        const std::string_view name = play::timerName(id);
         timer.setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
         timer.setInterval(intervalMs(id));
         // The reaction chain is paced in steps of 200 ms; coarse timers could stretch them by 5 %.

@@ -21,6 +21,7 @@
 #include "NewGameButton.h"
 #include "Notice.h"
 #include "Resources.h"
+#include "screen/Captions.h"
 
 namespace quadrelle::app {
 
@@ -271,14 +272,14 @@ void Tessarin::playGame(GameNumber number) {
 
 void Tessarin::resume(const Position& position) {
     timers_.stopAll();
-    game_ = Game::fromPosition(position, ports());
+    game_.resumeFrom(position);
     showState();
 }
 
 // Only controls whose text, picture or visibility changed are touched.
 void Tessarin::showState() {
     const Counters& counters = game_.counters();
-    const Captions captions = captionsOf(counters);
+    const play::Captions captions = play::captionsOf(counters);
     setText(controls_.score, textOf(captions.score));
     setText(controls_.left, textOf(captions.reactionsLeft));
     setText(controls_.comboCount, textOf(captions.comboCount));
@@ -319,7 +320,7 @@ void Tessarin::saveRaisedHighScore() {
 std::optional<std::string> Tessarin::unsavedHighScore() {
     if (!highScoreUnsaved_) return std::nullopt;
     highScoreUnsaved_ = false;
-    return numberText(game_.settingsToSave().highScore);
+    return play::numberText(game_.settingsToSave().highScore);
 }
 
 void Tessarin::saveSettings() {

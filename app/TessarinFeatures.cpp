@@ -20,8 +20,6 @@
 #include "HintText.h"
 #include "Notice.h"
 #include "Tessarin.h"
-#include "input/ColourChanges.h"
-#include "input/Hint.h"
 
 namespace quadrelle::app {
 
@@ -101,14 +99,12 @@ void Tessarin::showContextMenuAtFocus() {
 }
 
 void Tessarin::playKeyMove(int square, KeyMove move) {
-    const Kind kind = game_.board().kind(square);
-    // The step keys only step along an arrow the square has; Space and Enter click as the mouse does.
-    if (move == KeyMove::StepUp && !canStep(kind, StepDirection::Up)) return;
-    if (move == KeyMove::StepDown && !canStep(kind, StepDirection::Down)) return;
-    const Button button = move == KeyMove::Search ? Button::Special : Button::Plain;
-    const Half half = move == KeyMove::StepDown ? Half::Lower : Half::Upper;
-    game_.press(square, button, half);
-    game_.release(square, button, half);
+    switch (move) {
+    case KeyMove::Click: game_.click(square); break;
+    case KeyMove::StepUp: game_.stepUp(square); break;
+    case KeyMove::StepDown: game_.stepDown(square); break;
+    case KeyMove::Search: game_.search(square); break;
+    }
     showState();
 }
 
@@ -121,7 +117,7 @@ void Tessarin::requestHint() {
 void Tessarin::showPendingHint() {
     if (!hintPending_ || !game_.atRest()) return;
     hintPending_ = false;
-    const auto hint = findHint(game_.board(), game_.counters().removes);
+    const auto hint = game_.hint();
     if (hint)
         board_->showHint(*hint);
     else

@@ -36,7 +36,7 @@ struct Table {
         for (int index = 0; index < kSquareCount; ++index)
             position.board.setKindAndPicture(index, *kindFromText(kinds[static_cast<std::size_t>(index)]));
         for (TimerId timer : kAllTimers) clock.setEnabled(timer, false);
-        game = Game::fromPosition(position, {clock, random, sound, events});
+        game.resumeFrom(position);
     }
 
     // The scan that ends the pause after a click.

@@ -9,6 +9,7 @@
 #include "Player.h"
 #include "game/Invariants.h"
 #include "game/VirtualClock.h"
+#include "screen/TimerNames.h"
 
 namespace quadrelle::sim {
 
@@ -39,7 +40,7 @@ public:
         : player_(options.seed ^ 0x5EED5EED5EED5EEDull), game_({clock_, random_, sound_, tally_}), log_(log) {
         clock_.setTickHandler([this](TimerId timer) {
             game_.tick(timer);
-            afterEvent(timerName(timer));
+            afterEvent(play::timerName(timer));
         });
         game_.start({0, options.startLevel}, GameNumber{options.seed});
         tally_.maxLevel = game_.counters().level;

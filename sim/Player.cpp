@@ -3,48 +3,28 @@
 
 #include <vector>
 
-#include "input/ColourChanges.h"
-#include "reactions/Triples.h"
-
 namespace quadrelle::sim {
 
 namespace {
 
-bool reactsAs(const Board& board, int index, Kind kind) {
-    Board tried = board;
-    tried.setKind(index, kind);
-    return anyTripleMatches(tried);
+Move moveFor(const Hint& hint) {
+    switch (hint.move) {
+    case HintMove::StepUp: return {hint.square, Button::Plain, Half::Upper};
+    case HintMove::StepDown: return {hint.square, Button::Plain, Half::Lower};
+    case HintMove::Search:
+    case HintMove::Erase: break;
+    }
+    return {hint.square, Button::Special, Half::Upper};
 }
 
 } // namespace
 
 std::optional<Move> Player::choose(const Game& game) {
+    if (const auto hint = game.hint()) return moveFor(*hint);
     const Board& board = game.board();
-    if (auto move = stepThatReacts(board)) return move;
-    if (auto move = searchThatReacts(board)) return move;
     if (game.counters().removes > 0)
         if (auto move = randomSquare(board, isPlain, Button::Special)) return move;
     return randomSquare(board, isArrow, Button::Plain);
-}
-
-std::optional<Move> Player::stepThatReacts(const Board& board) const {
-    for (int index = 0; index < kSquareCount; ++index) {
-        const Kind kind = board.kind(index);
-        if (!isArrow(kind)) continue;
-        for (auto [direction, half] :
-             {std::pair{StepDirection::Up, Half::Upper}, {StepDirection::Down, Half::Lower}}) {
-            if (reactsAs(board, index, *colourStep(kind, direction))) return Move{index, Button::Plain, half};
-            if (!isTwoWay(kind)) break;
-        }
-    }
-    return std::nullopt;
-}
-
-std::optional<Move> Player::searchThatReacts(const Board& board) const {
-    for (int index = 0; index < kSquareCount; ++index)
-        for (Kind attempt : colourSearchTries(board.kind(index)))
-            if (reactsAs(board, index, attempt)) return Move{index, Button::Special, Half::Upper};
-    return std::nullopt;
 }
 
 std::optional<Move> Player::randomSquare(const Board& board, bool (*wanted)(Kind), Button button) {

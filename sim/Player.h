@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// A simple built-in player for the simulator. It looks one move ahead: a colour step that
-// completes a run, else a colour search that reacts, else an eraser on a plain square when it
-// holds one, else a colour step on a random arrow square.
+// A simple built-in player for the simulator. It plays the game's hint when there is one (a
+// colour step that completes a run, else a colour search that reacts, else an eraser that sets
+// off a reaction), else an eraser on a random plain square when it holds one, else a colour
+// step on a random arrow square.
 #pragma once
 
 #include <cstdint>
@@ -25,8 +26,6 @@ public:
     std::optional<Move> choose(const Game& game);
 
 private:
-    std::optional<Move> stepThatReacts(const Board& board) const;
-    std::optional<Move> searchThatReacts(const Board& board) const;
     std::optional<Move> randomSquare(const Board& board, bool (*wanted)(Kind), Button button);
 
     std::mt19937_64 random_;

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 
 #include "game/Input.h"
 
@@ -31,18 +30,5 @@ struct Counters {
     friend bool operator==(const Counters&, const Counters&) = default;
 };
 
-// The captions the window shows, in the plain number-to-text form ("0", "-1", "20").
-struct Captions {
-    std::string score;
-    std::string reactionsLeft;
-    std::string comboCount;
-    std::string removes;
-    std::string level;
-    std::string startLevel;
-    std::string highScore;
-};
-
-Captions captionsOf(const Counters& counters);
-std::string numberText(std::int64_t value);
 
 } // namespace quadrelle

@@ -20,6 +20,8 @@
 #include "game/Settings.h"
 #include "game/SoundOutput.h"
 #include "game/Timers.h"
+#include "input/ColourChanges.h"
+#include "input/Hint.h"
 
 namespace quadrelle {
 
@@ -35,8 +37,12 @@ public:
 
     // A game before its start: an empty board.
     explicit Game(Ports ports);
-    // A game that goes on from the given position, for tests, the simulator and benchmarks.
-    static Game fromPosition(const Position& position, Ports ports);
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // Goes on from the given position, as tests, the simulator and benchmarks set up play; the
+    // timers stay as the timer service has them, and no event is reported.
+    void resumeFrom(const Position& position);
 
     // The first game of a run, with the stored settings.
     void start(const Settings& settings, GameNumber number);
@@ -50,14 +56,24 @@ public:
     void release(int square, Button button, Half half);
     void tick(TimerId timer);
 
+    // The keyboard's moves, each a whole press and release. A click is the plain one in the
+    // upper half; a step up or down steps along an arrow the square has, and does nothing
+    // otherwise; a search is the special one: a colour search, or an eraser on a plain square.
+    void click(int square);
+    void stepUp(int square);
+    void stepDown(int square);
+    void search(int square);
+    // A move that reacts on the board as it stands (findHint, with the erasers held).
+    std::optional<Hint> hint() const;
+
     Settings settingsToSave() const;
     const Board& board() const { return board_; }
     const Counters& counters() const { return counters_; }
-    const TimerService& timers() const { return *timers_; }
+    const TimerService& timers() const { return timers_; }
     GameNumber gameNumber() const { return gameNumber_; }
     Position position() const { return {board_, counters_, gameNumber_}; }
     // No reaction chain is running: no scan, clearing, fall or refill is pending.
-    bool atRest() const { return !chainRunning(*timers_); }
+    bool atRest() const { return !chainRunning(timers_); }
 
 private:
     // Runs one event, then reports whether it changed a counter.
@@ -82,6 +98,7 @@ private:
     void colourSearch(int square);
     void singleRemoval(int square);
     void stepColour(int square, Half releaseHalf);
+    void clickIfItSteps(int square, StepDirection direction, Half half);
 
     Board board_;
     Counters counters_;
@@ -89,17 +106,16 @@ private:
     SeedChain seeds_{GameNumber{}};
     // The score this game last ended with, once it has ended.
     std::optional<std::int64_t> endedWithScore_;
-    // Pointers rather than references, so a position can be assigned over a game.
-    TimerService* timers_;
-    RandomSource* random_;
-    SoundOutput* sound_;
-    GameEvents* events_;
+    TimerService& timers_;
+    RandomSource& random_;
+    SoundOutput& sound_;
+    GameEvents& events_;
 };
 
 template <typename Step> void Game::handle(Step step) {
     const Counters before = counters_;
     step();
-    if (counters_ != before) events_->countersChanged();
+    if (counters_ != before) events_.countersChanged();
 }
 
 } // namespace quadrelle

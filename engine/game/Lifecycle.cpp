@@ -7,16 +7,14 @@
 namespace quadrelle {
 
 Game::Game(Ports ports)
-    : timers_(&ports.timers), random_(&ports.random), sound_(&ports.sound), events_(&ports.events) {}
+    : timers_(ports.timers), random_(ports.random), sound_(ports.sound), events_(ports.events) {}
 
-Game Game::fromPosition(const Position& position, Ports ports) {
-    Game game(ports);
-    game.board_ = position.board;
-    game.counters_ = position.counters;
-    game.gameNumber_ = position.gameNumber;
-    game.seeds_ = SeedChain(position.gameNumber);
-    if (position.counters.gameOver) game.endedWithScore_ = position.counters.score;
-    return game;
+void Game::resumeFrom(const Position& position) {
+    board_ = position.board;
+    counters_ = position.counters;
+    gameNumber_ = position.gameNumber;
+    seeds_ = SeedChain(position.gameNumber);
+    endedWithScore_ = position.counters.gameOver ? std::optional(position.counters.score) : std::nullopt;
 }
 
 void Game::start(const Settings& settings, GameNumber number) {
@@ -41,9 +39,9 @@ void Game::newGame() {
 void Game::newGame(GameNumber number) {
     handle([&] {
         // The reaction pauses run on; the new board's own pause follows them.
-        timers_->setEnabled(TimerId::ClearSq, false);
-        timers_->setEnabled(TimerId::MoveDown, false);
-        timers_->setEnabled(TimerId::FillUp, false);
+        timers_.setEnabled(TimerId::ClearSq, false);
+        timers_.setEnabled(TimerId::MoveDown, false);
+        timers_.setEnabled(TimerId::FillUp, false);
         counters_.gameOver = false;
         counters_.level = counters_.startLevel;
         counters_.reactionsLeft = kReactionsPerLevel;
@@ -60,15 +58,15 @@ void Game::beginGame(GameNumber number) {
     gameNumber_ = number;
     seeds_ = SeedChain(number);
     endedWithScore_.reset();
-    events_->newGameStarted(number);
+    events_.newGameStarted(number);
     fill(FillScope::WholeBoard);
 }
 
 // Every fill reseeds from the game's chain, so each board and refill can be replayed.
 void Game::fill(FillScope scope) {
-    random_->reseed(seeds_.next());
-    fillBoard(board_, oddsRowForLevel(counters_.level), *random_, scope);
-    timers_->setEnabled(scope == FillScope::WholeBoard ? TimerId::WaitAfterInit : TimerId::WaitAfterReactions,
+    random_.reseed(seeds_.next());
+    fillBoard(board_, oddsRowForLevel(counters_.level), random_, scope);
+    timers_.setEnabled(scope == FillScope::WholeBoard ? TimerId::WaitAfterInit : TimerId::WaitAfterReactions,
                         true);
 }
 

@@ -21,10 +21,38 @@ void Game::press(int square, Button button, Half half) {
     });
 }
 
+void Game::click(int square) {
+    press(square, Button::Plain, Half::Upper);
+    release(square, Button::Plain, Half::Upper);
+}
+
+void Game::clickIfItSteps(int square, StepDirection direction, Half half) {
+    if (!isOnBoard(square) || !canStep(board_.kind(square), direction)) return;
+    press(square, Button::Plain, half);
+    release(square, Button::Plain, half);
+}
+
+void Game::stepUp(int square) {
+    clickIfItSteps(square, StepDirection::Up, Half::Upper);
+}
+
+void Game::stepDown(int square) {
+    clickIfItSteps(square, StepDirection::Down, Half::Lower);
+}
+
+void Game::search(int square) {
+    press(square, Button::Special, Half::Upper);
+    release(square, Button::Special, Half::Upper);
+}
+
+std::optional<Hint> Game::hint() const {
+    return findHint(board_, counters_.removes);
+}
+
 void Game::release(int square, Button button, Half half) {
     handle([&] {
         if (!isOnBoard(square) || button == Button::Special) return;
-        timers_->setEnabled(TimerId::WaitAfterClick, false);
+        timers_.setEnabled(TimerId::WaitAfterClick, false);
         if (counters_.freshBoard) {
             counters_.freshBoard = false;
             counters_.reactionCount = 0;
@@ -35,7 +63,7 @@ void Game::release(int square, Button button, Half half) {
             singleRemoval(square);
         else if (isArrow(kind))
             stepColour(square, half);
-        timers_->setEnabled(TimerId::WaitAfterClick, true);
+        timers_.setEnabled(TimerId::WaitAfterClick, true);
     });
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // A game frozen between two events: the board, the counters and the game number. Tests, the
-// simulator and the benchmarks set up play with Game::fromPosition; the timers stay as the
+// simulator and the benchmarks set up play with Game::resumeFrom; the timers stay as the
 // timer service has them.
 #pragma once
 

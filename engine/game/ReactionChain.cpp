@@ -16,7 +16,7 @@ namespace quadrelle {
 void Game::tick(TimerId timer) {
     handle([&] {
         // A timer ticks once per start: its handler stops it first.
-        timers_->setEnabled(timer, false);
+        timers_.setEnabled(timer, false);
         switch (timer) {
         case TimerId::WaitAfterClick: scan(); break;
         case TimerId::ClearSq: clearRemoved(); break;
@@ -46,14 +46,14 @@ int Game::scan() {
         counters_.reactionsLeft = kReactionsPerLevel - counters_.reactionCount;
     }
     counters_.comboCount += found.runs;
-    events_->runsFound(found.runs);
+    events_.runsFound(found.runs);
     return found.runs;
 }
 
 void Game::removeMarkedSquares(Clip clip) {
-    sound_->play(clip);
+    sound_.play(clip);
     removeMarked(board_);
-    timers_->setEnabled(TimerId::ClearSq, true);
+    timers_.setEnabled(TimerId::ClearSq, true);
 }
 
 void Game::checkGameOver() {
@@ -61,29 +61,29 @@ void Game::checkGameOver() {
     counters_.gameOver = true;
     if (counters_.score > counters_.highScore) {
         counters_.highScore = counters_.score;
-        events_->highScoreRaised(counters_.score);
+        events_.highScoreRaised(counters_.score);
     }
     // Erasers can bring arrows back after a game over, so a game may end again, higher.
     if (!endedWithScore_ || counters_.score > *endedWithScore_) {
         endedWithScore_ = counters_.score;
-        events_->gameOver(counters_.score);
+        events_.gameOver(counters_.score);
     }
 }
 
 // The gaps turn empty, and twenty reactions in play raise the level.
 void Game::clearRemoved() {
-    timers_->setEnabled(TimerId::MoveDown, true);
+    timers_.setEnabled(TimerId::MoveDown, true);
     const int gaps = clearGaps(board_);
     if (gaps == 0 || counters_.freshBoard || counters_.reactionCount < kReactionsPerLevel) return;
     counters_.reactionCount = 0;
     ++counters_.level;
     counters_.reactionsLeft = kReactionsPerLevel;
-    events_->levelUp(counters_.level);
+    events_.levelUp(counters_.level);
 }
 
 void Game::closeTheGaps() {
     closeGaps(board_, fallDirection(board_));
-    timers_->setEnabled(TimerId::FillUp, true);
+    timers_.setEnabled(TimerId::FillUp, true);
 }
 
 void Game::refill() {
@@ -98,13 +98,13 @@ void Game::scanAfterFill() {
 void Game::settle() {
     const bool show = !counters_.freshBoard && counters_.comboCount > 1;
     counters_.comboShown = show;
-    if (show) timers_->setEnabled(TimerId::HideCombo, true);
+    if (show) timers_.setEnabled(TimerId::HideCombo, true);
 }
 
 void Game::hideCombo() {
     counters_.comboShown = false;
     counters_.comboCount = 0;
-    timers_->setEnabled(TimerId::HideCombo, false);
+    timers_.setEnabled(TimerId::HideCombo, false);
 }
 
 } // namespace quadrelle

@@ -5,29 +5,12 @@ namespace quadrelle {
 
 namespace {
 
-struct TimerTraits {
-    std::string_view name;
-    int intervalMs;
-};
-
-constexpr std::array<TimerTraits, kTimerCount> kTraits = {{
-    {"TimerClearSq", 500},
-    {"TimerMoveDown", 200},
-    {"TimerFillUp", 200},
-    {"TimerHideCombo", 2000},
-    {"WaitAfterClickTimer", 1000},
-    {"WaitAfterInitTimer", 1000},
-    {"WaitAfterReactionsTimer", 200},
-}};
+constexpr std::array<int, kTimerCount> kIntervalsMs = {500, 200, 200, 2000, 1000, 1000, 200};
 
 } // namespace
 
 int intervalMs(TimerId timer) {
-    return kTraits[static_cast<int>(timer)].intervalMs;
-}
-
-std::string_view timerName(TimerId timer) {
-    return kTraits[static_cast<int>(timer)].name;
+    return kIntervalsMs[static_cast<std::size_t>(timer)];
 }
 
 bool chainRunning(const TimerService& timers) {

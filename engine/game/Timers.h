@@ -5,7 +5,6 @@
 #pragma once
 
 #include <array>
-#include <string_view>
 
 namespace quadrelle {
 
@@ -39,8 +38,6 @@ inline constexpr std::array<TimerId, 6> kChainTimers = {
 
 // Interval in milliseconds: 500, 200, 200, 2000, 1000, 1000, 200.
 int intervalMs(TimerId timer);
-// The control's name, e.g. "TimerClearSq", "WaitAfterClickTimer".
-std::string_view timerName(TimerId timer);
 
 class TimerService {
 public:

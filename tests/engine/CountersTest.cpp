@@ -4,33 +4,6 @@
 namespace quadrelle::test {
 namespace {
 
-TEST(Counters, NumbersAreWrittenInThePlainForm) {
-    EXPECT_EQ(numberText(0), "0");
-    EXPECT_EQ(numberText(-1), "-1");
-    EXPECT_EQ(numberText(20), "20");
-    EXPECT_EQ(numberText(40000), "40000");
-    EXPECT_EQ(numberText(4294967296), "4294967296");
-}
-
-TEST(Counters, CaptionsShowEveryCounterAsText) {
-    Counters c;
-    c.score = 70000;
-    c.reactionsLeft = -1;
-    c.comboCount = 3;
-    c.removes = 2;
-    c.level = 12;
-    c.startLevel = 4;
-    c.highScore = 65536;
-    const Captions captions = captionsOf(c);
-    EXPECT_EQ(captions.score, "70000");
-    EXPECT_EQ(captions.reactionsLeft, "-1");
-    EXPECT_EQ(captions.comboCount, "3");
-    EXPECT_EQ(captions.removes, "2");
-    EXPECT_EQ(captions.level, "12");
-    EXPECT_EQ(captions.startLevel, "4");
-    EXPECT_EQ(captions.highScore, "65536");
-}
-
 TEST(SavedSettings, WideHighScoresAndEveryStartLevelRoundTrip) {
     for (std::int64_t hi : {0LL, 32767LL, 32768LL, 40000LL, 65536LL, 4294967296LL}) {
         GameHarness h;

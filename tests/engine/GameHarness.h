@@ -198,7 +198,7 @@ struct GameHarness {
         events.counterChanges = 0;
     }
 
-    GameHarness(const GameHarness&) = delete; // the game holds pointers to the members
+    GameHarness(const GameHarness&) = delete; // the game holds references to the members
     GameHarness& operator=(const GameHarness&) = delete;
 
     const Board& board() const { return game.board(); }
@@ -208,7 +208,7 @@ struct GameHarness {
     template <typename Change> void edit(Change change) {
         Position position = game.position();
         change(position);
-        game = Game::fromPosition(position, ports());
+        game.resumeFrom(position);
     }
 
     void lay(std::string_view text) {

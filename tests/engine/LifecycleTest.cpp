@@ -17,14 +17,13 @@ TEST(Load, AFirstRunWithoutSavedSettingsStartsAtLevelOneWithEverythingAtZero) {
     FreshWindow w;
     w.game.start({}, GameNumber{7});
     const Counters& c = w.game.counters();
-    const Captions captions = captionsOf(c);
-    EXPECT_EQ(captions.highScore, "0");
-    EXPECT_EQ(captions.startLevel, "1");
-    EXPECT_EQ(captions.level, "1");
-    EXPECT_EQ(captions.score, "0");
-    EXPECT_EQ(captions.reactionsLeft, "20");
-    EXPECT_EQ(captions.removes, "0");
-    EXPECT_EQ(captions.comboCount, "0");
+    EXPECT_EQ(c.highScore, 0);
+    EXPECT_EQ(c.startLevel, 1);
+    EXPECT_EQ(c.level, 1);
+    EXPECT_EQ(c.score, 0);
+    EXPECT_EQ(c.reactionsLeft, 20);
+    EXPECT_EQ(c.removes, 0);
+    EXPECT_EQ(c.comboCount, 0);
     EXPECT_FALSE(c.comboShown);
     EXPECT_FALSE(c.gameOver);
     EXPECT_TRUE(c.freshBoard);
@@ -35,7 +34,7 @@ TEST(Load, AFirstRunWithoutSavedSettingsStartsAtLevelOneWithEverythingAtZero) {
         EXPECT_EQ(square.picture, pictureOf(square.kind));
         EXPECT_FALSE(square.marked);
     }
-    for (TimerId t : kAllTimers) EXPECT_EQ(w.clock.isEnabled(t), t == TimerId::WaitAfterInit) << timerName(t);
+    for (TimerId t : kAllTimers) EXPECT_EQ(w.clock.isEnabled(t), t == TimerId::WaitAfterInit) << int(t);
     EXPECT_EQ(w.random.reseeds, 1);
 }
 
@@ -115,7 +114,7 @@ TEST(NewGame, StopsOnlyTheAnimationTimers) {
     h.game.newGame();
     for (TimerId t : kAllTimers) {
         const bool animation = t == TimerId::ClearSq || t == TimerId::MoveDown || t == TimerId::FillUp;
-        EXPECT_EQ(h.enabled(t), !animation) << timerName(t);
+        EXPECT_EQ(h.enabled(t), !animation) << int(t);
     }
 }
 

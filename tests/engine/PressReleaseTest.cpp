@@ -283,5 +283,50 @@ TEST(PressRelease, AColourSearchDoesNotResetTheComboCount) {
     EXPECT_EQ(h.counters().comboCount, 3);
 }
 
+// The keyboard's verbs are whole clicks: the step keys step only along an arrow the square
+// has, a click and a search on a plain square spend an eraser.
+struct VerbCase {
+    const char* name;
+    void (Game::*verb)(int);
+    std::string_view from;
+    std::string_view to;
+    std::int64_t points;
+    int erasersLeft;
+};
+
+TEST(KeyboardVerbs, EachActsAsTheClickItStandsFor) {
+    const VerbCase cases[] = {
+        {"step up", &Game::stepUp, "0up", "1up", 1, 1},
+        {"step up, no arrow up", &Game::stepUp, "2down", "2down", 0, 1},
+        {"step down, two-way", &Game::stepDown, "2updown", "1down", 1, 1},
+        {"step down, no arrow down", &Game::stepDown, "3up", "3up", 0, 1},
+        {"step up, plain", &Game::stepUp, "3", "3", 0, 1},
+        {"click, two-way", &Game::click, "2updown", "3up", 1, 1},
+        {"click, plain", &Game::click, "3", "Removed", 0, 0},
+        {"search, plain", &Game::search, "3", "Removed", 0, 0},
+    };
+    for (const VerbCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        GameHarness h;
+        h.edit([&](Position& p) {
+            p.counters.removes = 1;
+            p.board.setKindAndPicture(kSquare, kindOf(c.from));
+        });
+        (h.game.*c.verb)(kSquare);
+        EXPECT_EQ(kindText(h.board().kind(kSquare)), c.to);
+        EXPECT_EQ(h.counters().score, c.points);
+        EXPECT_EQ(h.counters().removes, c.erasersLeft);
+    }
+}
+
+TEST(KeyboardVerbs, TheHintCountsTheErasersHeld) {
+    GameHarness h;
+    // Column 0 reads 3 3 4 3: erasing the 4 lets the 3s above fall onto the third.
+    h.lay(quietBoardWith({{0, "3"}, {6, "3"}, {12, "4"}, {18, "3"}}));
+    EXPECT_EQ(h.game.hint(), std::nullopt);
+    h.edit([](Position& p) { p.counters.removes = 1; });
+    EXPECT_EQ(h.game.hint(), (Hint{12, HintMove::Erase}));
+}
+
 } // namespace
 } // namespace quadrelle::test

@@ -68,7 +68,7 @@ TEST(ReactionPause, ThePausesAfterAFillAndAfterARefillBehaveAlike) {
             EXPECT_EQ(init.counters().score, refill.counters().score);
             for (TimerId t : kAllTimers) {
                 if (t != TimerId::WaitAfterInit && t != TimerId::WaitAfterReactions) {
-                    EXPECT_EQ(init.enabled(t), refill.enabled(t)) << timerName(t);
+                    EXPECT_EQ(init.enabled(t), refill.enabled(t)) << int(t);
                 }
             }
         }

@@ -238,7 +238,7 @@ TEST(ScanReactions, ReactionsLeftCanFallBelowZeroUntilTheLevelUp) {
     h.edit([&](Position& p) { p.counters.reactionCount = 19; });
     h.scan();
     EXPECT_EQ(h.counters().reactionCount, 21);
-    EXPECT_EQ(captionsOf(h.counters()).reactionsLeft, "-1");
+    EXPECT_EQ(h.counters().reactionsLeft, -1);
 }
 
 TEST(ScanReactions, GameOverNeedsABoardWithoutArrowsOrGaps) {

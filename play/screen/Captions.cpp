@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "game/Counters.h"
+#include "screen/Captions.h"
 
-namespace quadrelle {
+namespace quadrelle::play {
 
 std::string numberText(std::int64_t value) {
     return std::to_string(value);
@@ -12,4 +12,4 @@ Captions captionsOf(const Counters& c) {
             numberText(c.level), numberText(c.startLevel),    numberText(c.highScore)};
 }
 
-} // namespace quadrelle
+} // namespace quadrelle::play
