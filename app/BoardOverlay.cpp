@@ -14,7 +14,6 @@ namespace quadrelle::app {
 
 namespace {
 
-constexpr int kHintMs = 2000;
 // The frame fills the 4 px gap around a square and reaches 1 px into it, so it reads on
 // every picture, the blue outline along the square's edge among them.
 constexpr int kFrameOutset = 3;
@@ -29,16 +28,26 @@ QRect boardRect() {
     return squareRect(0).united(squareRect(kSquareCount - 1)).adjusted(-4, -4, 4, 4);
 }
 
-std::optional<KeyMove> moveOfKey(const QKeyEvent& event) {
+std::optional<play::BoardKey> boardKeyOf(const QKeyEvent& event) {
+    using enum play::BoardKey;
     switch (event.key()) {
+    case Qt::Key_Left: return Left;
+    case Qt::Key_Right: return Right;
+    case Qt::Key_Up: return Up;
+    case Qt::Key_Down: return Down;
     case Qt::Key_Space:
     case Qt::Key_Return:
-    case Qt::Key_Enter: return KeyMove::Click;
-    case Qt::Key_PageUp: return KeyMove::StepUp;
-    case Qt::Key_PageDown: return KeyMove::StepDown;
-    case Qt::Key_F: return KeyMove::Search;
+    case Qt::Key_Enter: return Click;
+    case Qt::Key_PageUp: return StepUp;
+    case Qt::Key_PageDown: return StepDown;
+    case Qt::Key_F: return Search;
     default: return std::nullopt;
     }
+}
+
+bool movesTheCursor(play::BoardKey key) {
+    using enum play::BoardKey;
+    return key == Left || key == Right || key == Up || key == Down;
 }
 
 } // namespace
@@ -48,9 +57,6 @@ BoardOverlay::BoardOverlay(NameOf nameOf, QWidget* parent) : QWidget(parent), na
     setGeometry(boardRect());
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::TabFocus);
-    hintTimer_.setSingleShot(true);
-    hintTimer_.setInterval(kHintMs);
-    connect(&hintTimer_, &QTimer::timeout, this, &BoardOverlay::clearHint);
     setAccessibleName(tr("Board"));
     refreshName();
 }
@@ -74,15 +80,9 @@ void BoardOverlay::refreshName() {
     }
 }
 
-void BoardOverlay::showHint(const Hint& hint) {
+void BoardOverlay::setHint(const std::optional<Hint>& hint) {
+    if (hint == hint_) return;
     hint_ = hint;
-    hintTimer_.start();
-    update();
-}
-
-void BoardOverlay::clearHint() {
-    hintTimer_.stop();
-    hint_.reset();
     update();
 }
 
@@ -143,26 +143,12 @@ void BoardOverlay::paintHint(QPainter& painter) const {
     }
 }
 
-bool BoardOverlay::moveCursor(int key) {
-    const int row = rowOf(cursor_);
-    const int column = columnOf(cursor_);
-    switch (key) {
-    case Qt::Key_Left: setCursor(column > 0 ? cursor_ - 1 : cursor_); return true;
-    case Qt::Key_Right: setCursor(column < kBoardSide - 1 ? cursor_ + 1 : cursor_); return true;
-    case Qt::Key_Up: setCursor(row > 0 ? cursor_ - kBoardSide : cursor_); return true;
-    case Qt::Key_Down: setCursor(row < kBoardSide - 1 ? cursor_ + kBoardSide : cursor_); return true;
-    default: return false;
-    }
-}
-
 void BoardOverlay::keyPressEvent(QKeyEvent* event) {
     if (event->modifiers() & ~(Qt::KeypadModifier)) return QWidget::keyPressEvent(event);
-    if (moveCursor(event->key())) return;
-    if (const auto move = moveOfKey(*event)) {
-        if (!event->isAutoRepeat()) emit keyMove(cursor_, *move);
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    const auto key = boardKeyOf(*event);
+    if (!key) return QWidget::keyPressEvent(event);
+    // Held down, the cursor keys repeat; a move is made once per press.
+    if (movesTheCursor(*key) || !event->isAutoRepeat()) emit keyPressed(*key);
 }
 
 void BoardOverlay::focusInEvent(QFocusEvent* event) {

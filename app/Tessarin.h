@@ -14,6 +14,7 @@
 
 #include "BestScores.h"
 #include "ControlLayout.h"
+#include "QtAlarm.h"
 #include "QtTimerService.h"
 #include "SettingsStore.h"
 #include "Shortcuts.h"
@@ -22,6 +23,8 @@
 #include "StartLevelSpinner.h"
 #include "TemplatePictures.h"
 #include "game/Game.h"
+#include "session/BoardKeys.h"
+#include "session/HintShow.h"
 
 class QLabel;
 class QMenu;
@@ -32,7 +35,6 @@ namespace quadrelle::app {
 class BoardOverlay;
 class ClickableLabel;
 class Notice;
-enum class KeyMove;
 
 class Tessarin : public QWidget, private GameEvents {
     Q_OBJECT
@@ -83,9 +85,10 @@ private:
     void createActions();
     QMenu* buildContextMenu();
     void showContextMenuAtFocus();
-    void playKeyMove(int square, KeyMove move);
+    void pressBoardKey(play::BoardKey key);
     void requestHint();
     void showPendingHint();
+    void hideHint();
     void applyColourSymbols();
     void applySoundSwitch();
     void startNewGame();
@@ -139,7 +142,9 @@ private:
     BestScores bestScores_;
     // This play's entry in the best scores, replaced if the game ends again higher.
     std::optional<BestScoreEntry> enteredThisGame_;
-    bool hintPending_ = false;
+    play::BoardCursor cursor_;
+    QtAlarm hintAlarm_{[this] { hideHint(); }};
+    play::HintShow hintShow_{hintAlarm_};
     bool highScoreUnsaved_ = false;
 
     bool unloaded_ = false;

@@ -25,7 +25,7 @@ namespace quadrelle::app {
 
 void Tessarin::buildFeatures() {
     board_ = new BoardOverlay([this](int square) { return accessibleNameOf(game_.board()[square]); }, this);
-    connect(board_, &BoardOverlay::keyMove, this, &Tessarin::playKeyMove);
+    connect(board_, &BoardOverlay::keyPressed, this, &Tessarin::pressBoardKey);
     // The board comes after the designed controls in the focus chain.
     setTabOrder(controls_.startLevelSpinner, board_);
     createActions();
@@ -98,32 +98,28 @@ void Tessarin::showContextMenuAtFocus() {
     buildContextMenu()->popup(anchor->mapToGlobal(place));
 }
 
-void Tessarin::playKeyMove(int square, KeyMove move) {
-    switch (move) {
-    case KeyMove::Click: game_.click(square); break;
-    case KeyMove::StepUp: game_.stepUp(square); break;
-    case KeyMove::StepDown: game_.stepDown(square); break;
-    case KeyMove::Search: game_.search(square); break;
-    }
+void Tessarin::pressBoardKey(play::BoardKey key) {
+    cursor_.press(key, game_);
+    board_->setCursor(cursor_.square());
     showState();
 }
 
 void Tessarin::requestHint() {
     // A hint reads a board at rest; while a chain runs it waits for the board to settle.
-    hintPending_ = true;
+    hintShow_.request();
     showPendingHint();
 }
 
 void Tessarin::showPendingHint() {
-    if (!hintPending_ || !game_.atRest()) return;
-    hintPending_ = false;
-    const auto hint = game_.hint();
-    if (hint)
-        board_->showHint(*hint);
-    else
-        board_->clearHint();
+    if (!hintShow_.update(game_)) return;
+    board_->setHint(hintShow_.hint());
     // Said in words too, so that a screen reader speaks it.
-    notice_->showNotice(hintText(hint));
+    notice_->showNotice(hintText(hintShow_.hint()));
+}
+
+void Tessarin::hideHint() {
+    hintShow_.expire();
+    board_->setHint(std::nullopt);
 }
 
 void Tessarin::applyColourSymbols() {

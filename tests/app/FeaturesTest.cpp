@@ -157,6 +157,7 @@ private slots:
         QCOMPARE(boardOf(w)->hintedSquare(), std::optional<int>(2));
         QVERIFY(w.game().position().board == before.board);
         QVERIFY(w.game().atRest());
+        QTRY_COMPARE_WITH_TIMEOUT(boardOf(w)->hint(), std::nullopt, 4000);
 
         setPosition(w, quietBoard());
         QTest::keyClick(w.newGameButton(), Qt::Key_H);
