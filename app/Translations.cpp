@@ -1,14 +1,35 @@
 // SPDX-License-Identifier: MIT
-// Choosing the language and loading its translators.
+// Choosing the language and installing its translators.
 #include "Translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "texts/Texts.h"
+
 namespace quadrelle::app {
 
 namespace {
+
+// Qt's tr() answered from the play layer's catalogue, so the window and every other front end
+// read one set of translations.
+class CatalogueTranslator : public QTranslator {
+public:
+    CatalogueTranslator(play::Language language, QObject* parent) : QTranslator(parent), language_(language) {}
+
+    QString translate(const char* context, const char* text, const char* comment, int) const override {
+        if (!context || !text) return {};
+        const std::string_view found = play::translate(language_, context, text, comment ? comment : "");
+        // A null text tells Qt to keep the source text.
+        if (found.data() == text) return {};
+        return QString::fromUtf8(found.data(), static_cast<qsizetype>(found.size()));
+    }
+    bool isEmpty() const override { return false; }
+
+private:
+    play::Language language_;
+};
 
 // Loads one translation file and installs it; a missing file installs nothing.
 bool installTranslator(QCoreApplication& application, const QString& file, const QString& folder) {
@@ -20,17 +41,19 @@ bool installTranslator(QCoreApplication& application, const QString& file, const
     return true;
 }
 
+play::Language languageOfLocale(const QLocale& locale) {
+    std::vector<std::string> preferred;
+    for (const QString& name : locale.uiLanguages()) preferred.push_back(name.toStdString());
+    return play::languageOf(preferred);
+}
+
 } // namespace
 
 QString gameLanguageOf(const QLocale& locale) {
-    for (const QString& name : locale.uiLanguages()) {
-        switch (QLocale(name).language()) {
-        case QLocale::German: return QStringLiteral("de");
-        case QLocale::French: return QStringLiteral("fr");
-        case QLocale::English:
-        case QLocale::C: return {};
-        default: break;
-        }
+    switch (languageOfLocale(locale)) {
+    case play::Language::German: return QStringLiteral("de");
+    case play::Language::French: return QStringLiteral("fr");
+    case play::Language::English: break;
     }
     return {};
 }
@@ -38,9 +61,7 @@ QString gameLanguageOf(const QLocale& locale) {
 QString installTranslations(QCoreApplication& application, const QLocale& locale) {
     const QString language = gameLanguageOf(locale);
     if (language.isEmpty()) return {};
-    // The .qm files are compiled into the library's resources, registered at start-up.
-    if (!installTranslator(application, QStringLiteral("quadrelle_") + language, QStringLiteral(":/i18n")))
-        return {};
+    QCoreApplication::installTranslator(new CatalogueTranslator(languageOfLocale(locale), &application));
     installTranslator(application, QStringLiteral("qtbase_") + language,
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return language;
