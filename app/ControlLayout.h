@@ -1,85 +1,37 @@
 // SPDX-License-Identifier: MIT
-// The window's controls as they stand before any code runs: one row per control with its
-// name, kind, place and size in twips, caption, font, alignment and colours. The window is
-// built from this table and the tests check the window against it, so each figure lives here
-// once. Places are converted to pixels at 15 twips per pixel. Captions are the English
-// designed texts, translated in the context kCaptionContext when the controls are made.
+// The designed layout in Qt's terms: the play layer's control table, with its rectangles,
+// colours and alignments as Qt types.
 #pragma once
 
 #include <QColor>
 #include <QRect>
-#include <QString>
 #include <QtCore/qnamespace.h>
 
-#include <span>
+#include "screen/Layout.h"
 
 namespace quadrelle::app {
 
-inline constexpr int kTwipsPerPixel = 15;
-inline constexpr int kClientWidth = 510;
-inline constexpr int kClientHeight = 433;
-inline constexpr auto kWindowCaption = "Quadrelle!";
-inline constexpr auto kFontFamily = "Courier New";
-inline constexpr auto kCaptionContext = "Tessarin";
+using play::captionGroups;
+using play::CaptionGroup;
+using play::ColourRole;
+using play::ControlDesign;
+using play::ControlKind;
+using play::controlTable;
+using play::FontSize;
+using play::kCaptionContext;
+using play::kClientHeight;
+using play::kClientWidth;
+using play::kCreditLine;
+using play::kFontFamily;
+using play::kTwipsPerPixel;
+using play::kWindowCaption;
+using play::pixelSizeOf;
+using play::TwipsRect;
 
-enum class ControlKind { Label, Button, ScrollBar };
-
-// The colour roles of the design, with the values of the standard scheme.
-enum class ColourRole {
-    PlatformDefault,
-    ButtonText,     // BT: black
-    Highlight3D,    // HL: white
-    HighlightText,  // HT: white
-    ButtonFace,     // BF: light grey
-    InactiveBorder, // IB: light grey
-    WindowText,     // WT: black
-    CreditGrey,     // RGB(224, 224, 224)
-    Black,          // RGB(0, 0, 0)
-};
-
-QColor colourOf(ColourRole role);
-
-struct TwipsRect {
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
-QRect pixelsOf(TwipsRect twips);
-
-// Font sizes of the design in points, with the pixel size each is drawn at.
-enum class FontSize { None, Pt9_75, Pt14_25, Pt15_75, Pt24 };
-
-int pixelSizeOf(FontSize size);
-
-struct ControlDesign {
-    const char* name;
-    ControlKind kind;
-    TwipsRect place;
-    const char* caption;
-    FontSize font;
-    bool bold;
-    Qt::Alignment alignment;
-    ColourRole back;
-    ColourRole fore;
-    bool visible;
-    bool wordWrap;
-};
-
-// Every control in creation order: a control made later is drawn over one made earlier.
-std::span<const ControlDesign> controlTable();
-
-// Captions that stand together in the panel at one designed size: when a translation must
-// shrink one of a group to fit, the whole group takes that size, so none stands out smaller.
-using CaptionGroup = std::span<const char* const>;
-std::span<const CaptionGroup> captionGroups();
-
-// The credit line under the board.
-inline constexpr auto kCreditLine =
-    QT_TRANSLATE_NOOP("Tessarin", "Quadrelle! - step colours, make rows of three");
-
-// The board: square i is at (240 + 960 * column, 240 + 960 * row) twips, 900 twips square.
+// An invalid colour for the platform's own.
+QColor qtColourOf(ColourRole role);
+QRect qtPixelsOf(TwipsRect twips);
 QRect squareRect(int index);
+Qt::Alignment alignmentOf(play::Align align);
 
 } // namespace quadrelle::app

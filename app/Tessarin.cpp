@@ -51,8 +51,8 @@ void applyLook(QWidget* widget, const ControlDesign& design) {
     }
     if (design.back != ColourRole::PlatformDefault) {
         QPalette palette = widget->palette();
-        palette.setColor(QPalette::Window, colourOf(design.back));
-        palette.setColor(QPalette::WindowText, colourOf(design.fore));
+        palette.setColor(QPalette::Window, qtColourOf(design.back));
+        palette.setColor(QPalette::WindowText, qtColourOf(design.fore));
         widget->setPalette(palette);
         widget->setAutoFillBackground(true);
     }
@@ -103,7 +103,7 @@ void labelCounters(const QWidget& window) {
 
 void placeControl(QWidget* widget, const ControlDesign& design) {
     widget->setObjectName(QString::fromLatin1(design.name));
-    widget->setGeometry(pixelsOf(design.place));
+    widget->setGeometry(qtPixelsOf(design.place));
     widget->setFocusPolicy(Qt::NoFocus);
     widget->setVisible(design.visible);
     applyLook(widget, design);
@@ -190,7 +190,7 @@ void Tessarin::createLabel(const ControlDesign& design) {
     // Only "[x]" reacts to the mouse; the others, the "Game Over" banner over the board among
     // them, let clicks through to the squares below, since game over does not lock the board.
     label->setAttribute(Qt::WA_TransparentForMouseEvents, label != controls_.clearHiScore);
-    label->setAlignment(design.alignment);
+    label->setAlignment(alignmentOf(design.alignment));
     label->setWordWrap(design.wordWrap);
     placeControl(label, design);
     fitCaption(label, design, label->size());

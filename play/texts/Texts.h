@@ -9,6 +9,10 @@
 #include <string_view>
 #include <vector>
 
+// Marks a text to translate where it is defined, for lupdate, which knows it as Qt's own
+// QT_TRANSLATE_NOOP; the text is looked up when it is shown.
+#define PLAY_TEXT(context, text) text
+
 namespace quadrelle::play {
 
 enum class Language { English, German, French };
