@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: MIT
-// What a screen reader says for a square: its colour and arrows ("green, arrow up",
-// "yellow, arrows up and down"), "wildcard" or "empty", with ", marked" while it is marked
-// for removal; and where it is ("row 3, column 4"), alone or after the name. Translated
-// where the game speaks the player's language.
+// The play layer's spoken texts as Qt strings, in the language the window speaks: a square's
+// name ("green, arrow up"), its place ("row 3, column 4"), both together, and the hint.
 #pragma once
 
 #include <QString>
 
-#include "board/Board.h"
+#include <optional>
+
+#include "game/Game.h"
 
 namespace quadrelle::app {
 
 QString accessibleNameOf(const Square& square);
 QString accessiblePlaceOf(int index);
-// The name and the place together: "green, arrow up, row 3, column 4".
 QString accessibleSquareOf(const QString& name, int index);
+QString hintText(const std::optional<Hint>& hint);
 
 } // namespace quadrelle::app

@@ -17,7 +17,7 @@
 #include "ClearHiscorePrompt.h"
 #include "GameNumberPrompt.h"
 #include "HelpWindow.h"
-#include "HintText.h"
+#include "AccessibleNames.h"
 #include "Notice.h"
 #include "Tessarin.h"
 

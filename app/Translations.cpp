@@ -41,6 +41,8 @@ bool installTranslator(QCoreApplication& application, const QString& file, const
     return true;
 }
 
+play::Language chosenLanguage = play::Language::English;
+
 play::Language languageOfLocale(const QLocale& locale) {
     std::vector<std::string> preferred;
     for (const QString& name : locale.uiLanguages()) preferred.push_back(name.toStdString());
@@ -59,12 +61,17 @@ QString gameLanguageOf(const QLocale& locale) {
 }
 
 QString installTranslations(QCoreApplication& application, const QLocale& locale) {
+    chosenLanguage = languageOfLocale(locale);
     const QString language = gameLanguageOf(locale);
     if (language.isEmpty()) return {};
     QCoreApplication::installTranslator(new CatalogueTranslator(languageOfLocale(locale), &application));
     installTranslator(application, QStringLiteral("qtbase_") + language,
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return language;
+}
+
+play::Language gameLanguage() {
+    return chosenLanguage;
 }
 
 } // namespace quadrelle::app

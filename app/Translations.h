@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <QString>
 
+#include "texts/Texts.h"
+
 class QCoreApplication;
 
 namespace quadrelle::app {
@@ -18,5 +20,8 @@ QString gameLanguageOf(const QLocale& locale);
 // Installs the translators for the locale's game language, owned by the application, and
 // returns that language; empty, with nothing installed, for the designed English texts.
 QString installTranslations(QCoreApplication& application, const QLocale& locale = QLocale::system());
+
+// The language the last installTranslations chose, for the texts the play layer makes.
+play::Language gameLanguage();
 
 } // namespace quadrelle::app

@@ -3,14 +3,14 @@
 // down at row 3, column 4"), or "No move reacts now". Shown and spoken when the hint appears.
 #pragma once
 
-#include <QString>
-
 #include <optional>
+#include <string>
 
 #include "input/Hint.h"
+#include "texts/Texts.h"
 
-namespace quadrelle::app {
+namespace quadrelle::play {
 
-QString hintText(const std::optional<Hint>& hint);
+std::string hintText(const std::optional<Hint>& hint, Language language);
 
-} // namespace quadrelle::app
+} // namespace quadrelle::play
