@@ -2,8 +2,6 @@
 // Naming stored texts and applying a change to them.
 #include "StoredTexts.h"
 
-#include <iterator>
-
 namespace quadrelle::play {
 
 std::string storedKey(std::string_view section, std::string_view key) {
@@ -13,13 +11,13 @@ std::string storedKey(std::string_view section, std::string_view key) {
     return name;
 }
 
-void apply(const SettingsChange& change, StoredTexts& texts) {
-    for (const std::string& section : change.replacedSections) {
+void SettingsChange::applyTo(StoredTexts& texts) const {
+    for (const std::string& section : replacedSections) {
         const std::string prefix = storedKey(section, "");
         for (auto key = texts.lower_bound(prefix); key != texts.end() && key->first.starts_with(prefix);)
             key = texts.erase(key);
     }
-    for (const auto& [key, value] : change.values) texts[key] = value;
+    for (const auto& [key, value] : values) texts[key] = value;
 }
 
 } // namespace quadrelle::play

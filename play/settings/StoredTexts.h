@@ -20,9 +20,9 @@ std::string storedKey(std::string_view section, std::string_view key);
 struct SettingsChange {
     std::vector<std::string> replacedSections;
     StoredTexts values;
-};
 
-// The change made to texts held as they are, as a store without a format of its own does it.
-void apply(const SettingsChange& change, StoredTexts& texts);
+    // The change made to texts held as they are, as a store without a format of its own does it.
+    void applyTo(StoredTexts& texts) const;
+};
 
 } // namespace quadrelle::play
