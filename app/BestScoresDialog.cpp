@@ -25,7 +25,8 @@ QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignR
 
 } // namespace
 
-BestScoresDialog::BestScoresDialog(const play::BestScores& scores, std::optional<int> newRank, QWidget* parent)
+BestScoresDialog::BestScoresDialog(const play::BestScores& scores, std::optional<int> newRank,
+                                   QWidget* parent)
     : QDialog(parent), table_(new QTableWidget(0, ColumnCount, this)) {
     setObjectName(QStringLiteral("BestScoresDialog"));
     setWindowTitle(tr("Best scores"));
@@ -71,7 +72,8 @@ void BestScoresDialog::fillRows(const play::BestScores& scores) {
         // typed in like this to replay a game.
         table_->setItem(row, Score, cell(QString::number(entry.score)));
         table_->setItem(row, Level, cell(QString::number(entry.level)));
-        table_->setItem(row, Date, cell(QString::fromStdString(play::dateTextOf(entry.date)), Qt::AlignCenter));
+        table_->setItem(row, Date,
+                        cell(QString::fromStdString(play::dateTextOf(entry.date)), Qt::AlignCenter));
         table_->setItem(row, GameNumber, cell(QString::number(entry.gameNumber)));
     }
 }
@@ -94,7 +96,8 @@ void closeBestScores(QWidget* parent) {
     delete parent->findChild<BestScoresDialog*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-BestScoresDialog* showBestScores(const play::BestScores& scores, std::optional<int> newRank, QWidget* parent) {
+BestScoresDialog* showBestScores(const play::BestScores& scores, std::optional<int> newRank,
+                                 QWidget* parent) {
     closeBestScores(parent);
     auto* dialog = new BestScoresDialog(scores, newRank, parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);

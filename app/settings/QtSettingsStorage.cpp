@@ -28,14 +28,15 @@ QString groupOf(const std::string& section) {
 
 QString settingsKeyOf(const std::string& storedKey) {
     const std::size_t slash = storedKey.find('/');
-    const QString key = QString::fromStdString(storedKey.substr(slash + 1));
-    const QString group = groupOf(storedKey.substr(0, slash));
-    return group.isEmpty() ? key : group + QLatin1Char('/') + key;
+    if (slash != std::string::npos && storedKey.compare(0, slash, kUngroupedSection) == 0)
+        return QString::fromStdString(storedKey.substr(slash + 1));
+    return QString::fromStdString(storedKey);
 }
 
 // Nothing for the keys of a [%General] section, which no name of ours stands for.
 std::optional<std::string> storedKeyOf(const QString& settingsKey) {
-    if (!settingsKey.contains(QLatin1Char('/'))) return play::storedKey(kUngroupedSection, settingsKey.toStdString());
+    if (!settingsKey.contains(QLatin1Char('/')))
+        return play::storedKey(kUngroupedSection, settingsKey.toStdString());
     if (settingsKey.startsWith(QLatin1StringView(kUngroupedSection) + QLatin1Char('/'))) return std::nullopt;
     return settingsKey.toStdString();
 }
@@ -74,7 +75,8 @@ play::StoredTexts QtSettingsStorage::read() const {
 }
 
 bool QtSettingsStorage::update(const ChangeOf& changeOf) {
-    return saveIniChange(path_, [&changeOf](const QSettings& current) { return iniChangeOf(changeOf(textsIn(current))); });
+    return saveIniChange(
+        path_, [&changeOf](const QSettings& current) { return iniChangeOf(changeOf(textsIn(current))); });
 }
 
 } // namespace quadrelle::app

@@ -41,7 +41,8 @@ bool isInGroup(const QString& key, const QString& group) {
 }
 
 bool isInReplacedGroup(const QString& key, const QStringList& groups) {
-    return std::any_of(groups.begin(), groups.end(), [&key](const QString& group) { return isInGroup(key, group); });
+    return std::any_of(groups.begin(), groups.end(),
+                       [&key](const QString& group) { return isInGroup(key, group); });
 }
 
 std::optional<QByteArray> stagedText(const QString& path, const IniChangeOf& changeOf, QString& problem) {

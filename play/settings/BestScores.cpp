@@ -89,7 +89,8 @@ void BestScores::savedAll() {
 SettingsChange BestScores::storedChange() const {
     SettingsChange change{{kBestScoresSection}, {}};
     for (std::size_t index = 0; index < entries_.size(); ++index)
-        change.values[storedKey(kBestScoresSection, std::to_string(index + 1))] = storedTextOf(entries_[index]);
+        change.values[storedKey(kBestScoresSection, std::to_string(index + 1))] =
+            storedTextOf(entries_[index]);
     return change;
 }
 

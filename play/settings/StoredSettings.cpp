@@ -48,7 +48,8 @@ Settings settingsIn(const StoredTexts& texts) {
 
 Options optionsIn(const StoredTexts& texts) {
     const Options defaults;
-    return {flagAt(texts, kSoundKey, defaults.sound), flagAt(texts, kColourSymbolsKey, defaults.colourSymbols)};
+    return {flagAt(texts, kSoundKey, defaults.sound),
+            flagAt(texts, kColourSymbolsKey, defaults.colourSymbols)};
 }
 
 StoredTexts textsOf(const Settings& settings) {

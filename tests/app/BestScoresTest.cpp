@@ -68,7 +68,8 @@ private slots:
 
         QVERIFY(SettingsKeeper(storage, today).clearBestScores());
         QVERIFY(storedTable(storage).entries().empty());
-        QVERIFY2(!testing::settingsFileText().contains("BestScores"), testing::settingsFileText().constData());
+        QVERIFY2(!testing::settingsFileText().contains("BestScores"),
+                 testing::settingsFileText().constData());
         QCOMPARE(settingsIn(storage.read()).highScore, std::int64_t{4500});
     }
 

@@ -52,7 +52,9 @@ bool write(QtSettingsStorage& storage, const Settings& settings) {
 std::optional<bool> saveWithin(QtSettingsStorage storage, std::chrono::seconds limit) {
     auto saved = std::make_shared<std::promise<bool>>();
     std::future<bool> result = saved->get_future();
-    std::thread([storage = std::move(storage), saved]() mutable { saved->set_value(write(storage, {9, 9})); }).detach();
+    std::thread([storage = std::move(storage), saved]() mutable {
+        saved->set_value(write(storage, {9, 9}));
+    }).detach();
     if (result.wait_for(limit) != std::future_status::ready) return std::nullopt;
     return result.get();
 }
@@ -118,9 +120,12 @@ private slots:
         QtSettingsStorage store;
         writeFile(store.filePath(), "[General]\nHiScore=1, 2\nStartLevel=4\n[%General]\nStartLevel=7\n"
                                     "[Options]\nSound=false\n[BestScores]\n1=500,3,2026-12-09,7\n2=x\n");
-        QCOMPARE(store.read(), (StoredTexts{{"BestScores/2", "x"}, {"General/StartLevel", "4"},
-                                            {"Options/Sound", "false"}}));
-        QVERIFY(store.update([](const StoredTexts&) { return SettingsChange{{"General"}, {{"General/HiScore", "3"}}}; }));
+        QCOMPARE(
+            store.read(),
+            (StoredTexts{{"BestScores/2", "x"}, {"General/StartLevel", "4"}, {"Options/Sound", "false"}}));
+        QVERIFY(store.update([](const StoredTexts&) {
+            return SettingsChange{{"General"}, {{"General/HiScore", "3"}}};
+        }));
         QCOMPARE(contentsOf(store.filePath()), QByteArray("[General]\nHiScore=3\n\n[BestScores]\n1=500, 3, "
                                                           "2026-12-09, 7\n2=x\n\n[%General]\nStartLevel=7\n\n"
                                                           "[Options]\nSound=false\n"));

@@ -102,23 +102,20 @@ TEST_P(StoredBestScore, thatIsNotOursIsDroppedAndTheRestRanked) {
 
 INSTANTIATE_TEST_SUITE_P(
     play, StoredBestScore,
-    ::testing::Values(HostileEntry{"empty", ""}, HostileEntry{"words", "lots of points"},
-                      HostileEntry{"threeFields", "500 3 2026-12-09"},
-                      HostileEntry{"fiveFields", "500 3 2026-12-09 7 8"},
-                      HostileEntry{"twoSpaces", "500  3 2026-12-09 7"},
-                      HostileEntry{"zeroScore", "0 3 2026-12-09 7"},
-                      HostileEntry{"negativeScore", "-500 3 2026-12-09 7"},
-                      HostileEntry{"levelZero", "500 0 2026-12-09 7"},
-                      HostileEntry{"noDate", "500 3 2026-02-30 7"},
-                      HostileEntry{"negativeGame", "500 3 2026-12-09 -7"},
-                      HostileEntry{"hugeScore", "99999999999999999999 3 2026-12-09 7"},
-                      HostileEntry{"aList", "500,3,2026-12-09,7"},
-                      HostileEntry{"scoreAboveTheHighScoresCap", "9223372036854775807 3 2026-12-09 7"},
-                      HostileEntry{"levelBeyondTheCap", "500 2147483647 2026-12-09 7"},
-                      HostileEntry{"dateToCome", "500 3 2099-12-09 7"},
-                      HostileEntry{"theDayAfterTomorrow", "500 3 2026-12-11 7"},
-                      HostileEntry{"plusSign", "+85 3 2026-12-09 7"},
-                      HostileEntry{"plusSignOnTheGame", "500 3 2026-12-09 +7"}),
+    ::testing::Values(
+        HostileEntry{"empty", ""}, HostileEntry{"words", "lots of points"},
+        HostileEntry{"threeFields", "500 3 2026-12-09"}, HostileEntry{"fiveFields", "500 3 2026-12-09 7 8"},
+        HostileEntry{"twoSpaces", "500  3 2026-12-09 7"}, HostileEntry{"zeroScore", "0 3 2026-12-09 7"},
+        HostileEntry{"negativeScore", "-500 3 2026-12-09 7"}, HostileEntry{"levelZero", "500 0 2026-12-09 7"},
+        HostileEntry{"noDate", "500 3 2026-02-30 7"}, HostileEntry{"negativeGame", "500 3 2026-12-09 -7"},
+        HostileEntry{"hugeScore", "99999999999999999999 3 2026-12-09 7"},
+        HostileEntry{"aList", "500,3,2026-12-09,7"},
+        HostileEntry{"scoreAboveTheHighScoresCap", "9223372036854775807 3 2026-12-09 7"},
+        HostileEntry{"levelBeyondTheCap", "500 2147483647 2026-12-09 7"},
+        HostileEntry{"dateToCome", "500 3 2099-12-09 7"},
+        HostileEntry{"theDayAfterTomorrow", "500 3 2026-12-11 7"},
+        HostileEntry{"plusSign", "+85 3 2026-12-09 7"},
+        HostileEntry{"plusSignOnTheGame", "500 3 2026-12-09 +7"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Start and close twice: a section of any shape comes back as the best ten, keys 1 to N.
@@ -132,7 +129,8 @@ StoredSection aThousandRanks() {
     StoredSection section{"aThousandRanks", {}, {5000, 4990, 4980, 4970, 4960, 4950, 4940, 4930, 4920, 4910}};
     // Every entry twice, as saving by rank alone left them.
     for (int rank = 1; rank <= 1000; ++rank)
-        section.texts["BestScores/" + std::to_string(rank)] = std::to_string((1002 - rank) / 2) + "0 2 2026-01-01 1";
+        section.texts["BestScores/" + std::to_string(rank)] =
+            std::to_string((1002 - rank) / 2) + "0 2 2026-01-01 1";
     return section;
 }
 

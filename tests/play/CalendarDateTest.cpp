@@ -9,9 +9,9 @@ namespace {
 
 TEST(CalendarDate, readsOnlyRealDaysWrittenInFull) {
     const std::pair<const char*, bool> table[] = {
-        {"2026-12-09", true},  {"2024-02-29", true},   {"0005-01-01", true},  {"9999-12-31", true},
-        {"2023-02-29", false}, {"2026-13-01", false},  {"2026-12-00", false}, {"0000-01-01", false},
-        {"2026-2-09", false},  {"12026-01-01", false}, {"-001-01-01", false}, {"+202-01-01", false},
+        {"2026-12-09", true},   {"2024-02-29", true},   {"0005-01-01", true},  {"9999-12-31", true},
+        {"2023-02-29", false},  {"2026-13-01", false},  {"2026-12-00", false}, {"0000-01-01", false},
+        {"2026-2-09", false},   {"12026-01-01", false}, {"-001-01-01", false}, {"+202-01-01", false},
         {" 2026-12-09", false}, {"2026-12-09 ", false}, {"2026/12/09", false}, {"", false},
     };
     for (const auto& [text, real] : table) {
@@ -21,12 +21,6 @@ TEST(CalendarDate, readsOnlyRealDaysWrittenInFull) {
             EXPECT_EQ(dateTextOf(*date), text);
         }
     }
-}
-
-TEST(CalendarDate, theDayAfterCrossesMonthsAndYears) {
-    using namespace std::chrono;
-    EXPECT_EQ(dayAfter(2026y / December / 31), 2027y / January / 1);
-    EXPECT_EQ(dayAfter(2024y / February / 28), 2024y / February / 29);
 }
 
 } // namespace

@@ -3,9 +3,7 @@
 // the saves, and can be made to refuse them, as a held lock or a full disk does.
 #pragma once
 
-#include <string>
 #include <utility>
-#include <vector>
 
 #include "settings/CalendarDate.h"
 #include "settings/SettingsStorage.h"
@@ -22,14 +20,6 @@ public:
         changeOf(texts).applyTo(texts);
         ++saves;
         return true;
-    }
-
-    // The values of one section, in the order of their keys.
-    std::vector<std::string> section(const std::string& name) const {
-        std::vector<std::string> values;
-        for (const auto& [key, value] : texts)
-            if (key.starts_with(name + '/')) values.push_back(value);
-        return values;
     }
 
     StoredTexts texts;

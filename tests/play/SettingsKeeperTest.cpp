@@ -64,27 +64,13 @@ TEST(SettingsKeeper, optionsAreSavedAsTheyChangeAndReadAtTheNextStart) {
     MemoryStorage storage;
     EXPECT_EQ(SettingsKeeper(storage, testing::today).options(), Options{});
     SettingsKeeper(storage, testing::today).changeOptions({false, true});
-    EXPECT_EQ(storage.section("Options"), (std::vector<std::string>{"true", "false"}));
+    EXPECT_EQ(storage.texts, (StoredTexts{{"Options/ColourSymbols", "true"}, {"Options/Sound", "false"}}));
     EXPECT_EQ(SettingsKeeper(storage, testing::today).options(), (Options{false, true}));
-}
-
-TEST(SettingsKeeper, aStoreThatRefusesIsNoFailureOfTheGame) {
-    MemoryStorage storage(StoredTexts{{"General/Volume", "3"}});
-    SettingsKeeper keeper(storage, testing::today);
-    storage.refusing = true;
-    EXPECT_EQ(keeper.gameOver(finished(500, 1), 500), std::optional<int>(1));
-    EXPECT_FALSE(keeper.saveAll({500, 4}));
-    storage.refusing = false;
-    EXPECT_TRUE(keeper.saveAll({500, 4}));
-    EXPECT_EQ(storage.texts, (StoredTexts{{"BestScores/1", "500 2 2026-12-09 1"},
-                                          {"General/HiScore", "500"},
-                                          {"General/StartLevel", "4"},
-                                          {"General/Volume", "3"}}));
 }
 
 // Two games, each with the table it read at its start, saving into one store: "A 500" ends a
 // game of 500, "A 500>600" the same game again at 600, "A clear" clears, "A save" saves all as
-// at close, "A look" shows the table, "refuse" and "accept" make the store refuse saves or not.
+// at close; "refuse" and "accept" make the store refuse saves or not.
 struct TwoGames {
     const char* name;
     std::vector<std::string> steps;
@@ -104,8 +90,6 @@ void play(std::map<std::string, SettingsKeeper>& games, MemoryStorage& storage, 
         keeper.saveAll({});
     } else if (what == "clear") {
         keeper.clearBestScores();
-    } else if (what == "look") {
-        keeper.latestBestScores();
     } else {
         const std::size_t again = what.find('>');
         if (again == std::string::npos) keeper.newGameStarted();
@@ -135,11 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
                                {"A 500", "A save", "B 300", "B save", "A clear", "A save", "B save"},
                                {}},
                       TwoGames{"anEntryWaitsForASaveThatWorks",
-                               {"refuse", "A 500", "accept", "B 300", "B look", "A save"},
-                               {500, 300}},
-                      TwoGames{"aClearingWaitsForASaveThatWorks",
-                               {"A 500", "refuse", "B clear", "accept", "B save", "A save"},
-                               {}}),
+                               {"refuse", "A 500", "accept", "B 300", "A save"},
+                               {500, 300}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -41,27 +41,15 @@ INSTANTIATE_TEST_SUITE_P(play, StoredGeneralTexts,
                                            StoredPair{"999999999999", "1", 999999999999, 1},
                                            StoredPair{"1000000000000", "1", 0, 1}));
 
-TEST(StoredSettings, absentTextsGiveTheDefaults) {
-    EXPECT_EQ(settingsIn({}), (Settings{0, 1}));
-    EXPECT_EQ(optionsIn({}), (Options{true, false}));
-}
-
 TEST(StoredSettings, onlyTheTwoWordsSwitchAnOption) {
     const std::tuple<const char*, bool, bool> table[] = {
-        {"true", true, true},  {"false", false, false}, {"TRUE", true, false},
-        {"False", true, false}, {"1", true, false},       {"", true, false},
+        {"true", true, true},   {"false", false, false}, {"TRUE", true, false},
+        {"False", true, false}, {"1", true, false},      {"", true, false},
     };
     for (const auto& [text, sound, colourSymbols] : table) {
         EXPECT_EQ(optionsIn({{"Options/Sound", text}}).sound, sound) << text;
         EXPECT_EQ(optionsIn({{"Options/ColourSymbols", text}}).colourSymbols, colourSymbols) << text;
     }
-}
-
-TEST(StoredSettings, settingsAreWrittenAsTheyAreRead) {
-    const Settings settings{999999999999, 9};
-    EXPECT_EQ(settingsIn(textsOf(settings)), settings);
-    EXPECT_EQ(optionsIn(textsOf(Options{false, true})), (Options{false, true}));
-    EXPECT_EQ(highScoreTextOf(640), (StoredTexts{{"General/HiScore", "640"}}));
 }
 
 } // namespace
