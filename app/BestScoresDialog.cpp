@@ -8,7 +8,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "BestScoreText.h"
 #include "PlaceBeside.h"
 
 namespace quadrelle::app {
@@ -26,7 +25,8 @@ QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignR
 
 } // namespace
 
-BestScoresDialog::BestScoresDialog(const BestScores& scores, std::optional<int> newRank, QWidget* parent)
+BestScoresDialog::BestScoresDialog(const play::BestScores& scores, std::optional<int> newRank,
+                                   QWidget* parent)
     : QDialog(parent), table_(new QTableWidget(0, ColumnCount, this)) {
     setObjectName(QStringLiteral("BestScoresDialog"));
     setWindowTitle(tr("Best scores"));
@@ -58,21 +58,22 @@ BestScoresDialog::BestScoresDialog(const BestScores& scores, std::optional<int> 
     table_->resizeColumnsToContents();
     table_->setMinimumWidth(table_->horizontalHeader()->length() + 2 * table_->frameWidth());
     table_->setMinimumHeight(table_->horizontalHeader()->height() +
-                             kBestScoresKept * table_->verticalHeader()->defaultSectionSize() +
+                             play::kBestScoresKept * table_->verticalHeader()->defaultSectionSize() +
                              2 * table_->frameWidth());
 }
 
-void BestScoresDialog::fillRows(const BestScores& scores) {
+void BestScoresDialog::fillRows(const play::BestScores& scores) {
     const auto& entries = scores.entries();
     table_->setRowCount(static_cast<int>(entries.size()));
     for (int row = 0; row < table_->rowCount(); ++row) {
-        const BestScoreEntry& entry = entries[static_cast<std::size_t>(row)];
+        const play::BestScoreEntry& entry = entries[static_cast<std::size_t>(row)];
         table_->setItem(row, Rank, cell(QString::number(row + 1)));
         // Numbers as the window writes its counters, without separators; the game number is
         // typed in like this to replay a game.
         table_->setItem(row, Score, cell(QString::number(entry.score)));
         table_->setItem(row, Level, cell(QString::number(entry.level)));
-        table_->setItem(row, Date, cell(dateTextOf(entry.date), Qt::AlignCenter));
+        table_->setItem(row, Date,
+                        cell(QString::fromStdString(play::dateTextOf(entry.date)), Qt::AlignCenter));
         table_->setItem(row, GameNumber, cell(QString::number(entry.gameNumber)));
     }
 }
@@ -95,7 +96,8 @@ void closeBestScores(QWidget* parent) {
     delete parent->findChild<BestScoresDialog*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-BestScoresDialog* showBestScores(const BestScores& scores, std::optional<int> newRank, QWidget* parent) {
+BestScoresDialog* showBestScores(const play::BestScores& scores, std::optional<int> newRank,
+                                 QWidget* parent) {
     closeBestScores(parent);
     auto* dialog = new BestScoresDialog(scores, newRank, parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);

@@ -8,7 +8,7 @@
 
 #include <optional>
 
-#include "BestScores.h"
+#include "settings/BestScores.h"
 
 class QTableWidget;
 
@@ -19,13 +19,13 @@ class BestScoresDialog : public QDialog {
 
 public:
     // newRank counts from 1, as BestScores::insert returns it.
-    explicit BestScoresDialog(const BestScores& scores, std::optional<int> newRank = std::nullopt,
+    explicit BestScoresDialog(const play::BestScores& scores, std::optional<int> newRank = std::nullopt,
                               QWidget* parent = nullptr);
 
     QTableWidget* table() const { return table_; }
 
 private:
-    void fillRows(const BestScores& scores);
+    void fillRows(const play::BestScores& scores);
     void highlightRow(int row);
 
     QTableWidget* table_;
@@ -33,7 +33,7 @@ private:
 
 // Opens the table as a window of its own beside the game's, in place of one already open; it
 // deletes itself when closed. With a new rank it opens without taking the focus.
-BestScoresDialog* showBestScores(const BestScores& scores, std::optional<int> newRank, QWidget* parent);
+BestScoresDialog* showBestScores(const play::BestScores& scores, std::optional<int> newRank, QWidget* parent);
 void closeBestScores(QWidget* parent);
 
 } // namespace quadrelle::app

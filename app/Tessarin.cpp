@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QIcon>
 #include <QLabel>
@@ -33,6 +34,13 @@ QString textOf(const std::string& text) {
 
 void setText(QLabel* label, const QString& text) {
     if (label->text() != text) label->setText(text);
+}
+
+// The day where the player is, which dates the best scores.
+play::CalendarDate todayHere() {
+    const QDate today = QDate::currentDate();
+    return {std::chrono::year(today.year()), std::chrono::month(static_cast<unsigned>(today.month())),
+            std::chrono::day(static_cast<unsigned>(today.day()))};
 }
 
 // A new game's number, drawn from the clock once per game, and short enough to note down.
@@ -121,22 +129,17 @@ QIcon loadWindowIcon() {
 
 } // namespace
 
-Tessarin::Tessarin(const SettingsStore& settings, SoundOutput& sound, std::optional<GameNumber> firstGame,
+Tessarin::Tessarin(play::SettingsStorage& storage, SoundOutput& sound, std::optional<GameNumber> firstGame,
                    std::function<void()> releaseSoundDevice, QWidget* parent)
-    : Tessarin(settings.readAll(), settings, sound, firstGame, std::move(releaseSoundDevice), parent) {}
-
-Tessarin::Tessarin(StoredState stored, const SettingsStore& settings, SoundOutput& sound,
-                   std::optional<GameNumber> firstGame, std::function<void()> releaseSoundDevice,
-                   QWidget* parent)
-    : QWidget(parent), settings_(settings), sound_(sound, std::move(releaseSoundDevice)), game_(ports()),
-      options_(stored.options), pictures_(options_.colourSymbols), bestScores_(std::move(stored.bestScores)) {
-    sound_.setOn(options_.sound);
+    : QWidget(parent), settings_(storage, todayHere), sound_(sound, std::move(releaseSoundDevice)),
+      game_(ports()), pictures_(settings_.options().colourSymbols) {
+    sound_.setOn(settings_.options().sound);
     buildWindow();
     buildBoard();
     buildControls();
     buildFeatures();
     connectEvents();
-    game_.start(stored.settings, firstGame.value_or(gameNumberFromClock()));
+    game_.start(settings_.startSettings(), firstGame.value_or(gameNumberFromClock()));
     showState();
 }
 
@@ -308,27 +311,22 @@ void Tessarin::showState() {
 }
 
 void Tessarin::highScoreRaised(std::int64_t) {
-    highScoreUnsaved_ = true;
+    settings_.highScoreRaised();
     QMetaObject::invokeMethod(this, &Tessarin::saveRaisedHighScore, Qt::QueuedConnection);
 }
 
 void Tessarin::saveRaisedHighScore() {
     if (unloaded_) return;
-    if (const auto hiScore = unsavedHighScore()) settings_.writeHiScore(*hiScore);
-}
-
-std::optional<std::string> Tessarin::unsavedHighScore() {
-    if (!highScoreUnsaved_) return std::nullopt;
-    highScoreUnsaved_ = false;
-    return play::numberText(game_.settingsToSave().highScore);
+    settings_.saveRaisedHighScore(game_.settingsToSave().highScore);
 }
 
 void Tessarin::saveSettings() {
-    settings_.write(savedTextsOf(game_.settingsToSave()), bestScores_);
+    settings_.saveAll(game_.settingsToSave());
 }
 
 void Tessarin::saveOptions() {
-    settings_.writeOptions(options_);
+    settings_.changeOptions({actions_.at(ShortcutAction::Sound)->isChecked(),
+                             actions_.at(ShortcutAction::ColourSymbols)->isChecked()});
 }
 
 void Tessarin::unload() {

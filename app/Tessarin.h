@@ -12,11 +12,9 @@
 #include <map>
 #include <optional>
 
-#include "BestScores.h"
 #include "ControlLayout.h"
 #include "QtAlarm.h"
 #include "QtTimerService.h"
-#include "SettingsStore.h"
 #include "Shortcuts.h"
 #include "SoundSwitch.h"
 #include "SquareWidget.h"
@@ -25,6 +23,7 @@
 #include "game/Game.h"
 #include "session/BoardKeys.h"
 #include "session/HintShow.h"
+#include "settings/SettingsKeeper.h"
 
 class QLabel;
 class QMenu;
@@ -42,7 +41,7 @@ class Tessarin : public QWidget, private GameEvents {
 public:
     // Without a first game number, the first game's number is drawn from the clock. The sound
     // output is asked to let go of its device when the player turns the sound off.
-    Tessarin(const SettingsStore& settings, SoundOutput& sound,
+    Tessarin(play::SettingsStorage& storage, SoundOutput& sound,
              std::optional<GameNumber> firstGame = std::nullopt,
              std::function<void()> releaseSoundDevice = {}, QWidget* parent = nullptr);
     ~Tessarin() override;
@@ -66,10 +65,6 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    // The settings file is read once, before anything is built from it.
-    Tessarin(StoredState stored, const SettingsStore& settings, SoundOutput& sound,
-             std::optional<GameNumber> firstGame, std::function<void()> releaseSoundDevice, QWidget* parent);
-
     void buildWindow();
     void buildBoard();
     void buildControls();
@@ -99,25 +94,24 @@ private:
     void requestQuit();
     void clearHighScoreAsked();
     void clearBestScoresAsked();
+    // The options as the menu's switches stand.
     void saveOptions();
 
-    // GameEvents: a game over that raises the high score saves it at once, so a crash or a
-    // forced quit later in the run cannot lose it: with the best scores when the game enters
-    // them (gameOver follows in the same step), else on its own right after.
+    // GameEvents: a game over that raises the high score saves it at once: with the best
+    // scores when the game enters them (gameOver follows in the same step), else on its own
+    // right after.
     void highScoreRaised(std::int64_t score) override;
     void saveRaisedHighScore();
-    // The high score's text when a raise is not saved yet, which it then counts as saved.
-    std::optional<std::string> unsavedHighScore();
     // GameEvents: a game that enters the best scores is kept at once, and the table shown.
     void gameOver(std::int64_t score) override;
     void newGameStarted(GameNumber number) override;
 
-    const SettingsStore& settings_;
+    // Read once, before anything is built from it.
+    play::SettingsKeeper settings_;
     SoundSwitch sound_;
     QtTimerService timers_;
     SeededRandom random_;
     Game game_;
-    Options options_;
     TemplatePictures pictures_;
     std::array<SquareWidget*, kSquareCount> squares_{};
 
@@ -139,13 +133,9 @@ private:
     BoardOverlay* board_ = nullptr;
     Notice* notice_ = nullptr;
     std::map<ShortcutAction, QAction*> actions_;
-    BestScores bestScores_;
-    // This play's entry in the best scores, replaced if the game ends again higher.
-    std::optional<BestScoreEntry> enteredThisGame_;
     play::BoardCursor cursor_;
     QtAlarm hintAlarm_{[this] { hideHint(); }};
     play::HintShow hintShow_{hintAlarm_};
-    bool highScoreUnsaved_ = false;
 
     bool unloaded_ = false;
 };

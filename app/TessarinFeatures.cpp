@@ -5,7 +5,6 @@
 // score, help and About.
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QDate>
 #include <QMenu>
 #include <QScrollBar>
 
@@ -29,8 +28,8 @@ void Tessarin::buildFeatures() {
     // The board comes after the designed controls in the focus chain.
     setTabOrder(controls_.startLevelSpinner, board_);
     createActions();
-    actions_.at(ShortcutAction::Sound)->setChecked(options_.sound);
-    actions_.at(ShortcutAction::ColourSymbols)->setChecked(options_.colourSymbols);
+    actions_.at(ShortcutAction::Sound)->setChecked(settings_.options().sound);
+    actions_.at(ShortcutAction::ColourSymbols)->setChecked(settings_.options().colourSymbols);
 }
 
 void Tessarin::createActions() {
@@ -123,17 +122,15 @@ void Tessarin::hideHint() {
 }
 
 void Tessarin::applyColourSymbols() {
-    options_.colourSymbols = actions_.at(ShortcutAction::ColourSymbols)->isChecked();
-    pictures_ = TemplatePictures(options_.colourSymbols);
     saveOptions();
+    pictures_ = TemplatePictures(settings_.options().colourSymbols);
     showState();
 }
 
 void Tessarin::applySoundSwitch() {
-    options_.sound = actions_.at(ShortcutAction::Sound)->isChecked();
-    sound_.setOn(options_.sound);
     saveOptions();
-    notice_->showNotice(options_.sound ? tr("Sound on") : tr("Sound off"));
+    sound_.setOn(settings_.options().sound);
+    notice_->showNotice(settings_.options().sound ? tr("Sound on") : tr("Sound off"));
 }
 
 void Tessarin::playGameNumber() {
@@ -149,9 +146,7 @@ void Tessarin::showAboutBox() {
 }
 
 void Tessarin::showBestScoresTable() {
-    // Another game may have entered or cleared scores since this one last looked.
-    bestScores_.mergeWith(settings_.readBestScores());
-    showBestScores(bestScores_, std::nullopt, this);
+    showBestScores(settings_.latestBestScores(), std::nullopt, this);
 }
 
 void Tessarin::requestQuit() {
@@ -166,32 +161,19 @@ void Tessarin::clearHighScoreAsked() {
 
 void Tessarin::clearBestScoresAsked() {
     if (!askToClearBestScores(this)) return;
-    bestScores_.clear();
-    enteredThisGame_.reset();
     closeBestScores(this);
-    // Saved at once: a game still running elsewhere merges with the cleared table, not with
-    // the table it read at its start.
-    settings_.writeBestScores(bestScores_);
+    settings_.clearBestScores();
 }
 
 void Tessarin::newGameStarted(GameNumber) {
-    enteredThisGame_.reset();
+    settings_.newGameStarted();
 }
 
 void Tessarin::gameOver(std::int64_t score) {
     if (unloaded_) return;
-    const BestScoreEntry entry{score, static_cast<int>(game_.counters().level), QDate::currentDate(),
-                               game_.gameNumber().value};
-    bestScores_.mergeWith(settings_.readBestScores());
-    if (enteredThisGame_) bestScores_.remove(*enteredThisGame_);
-    enteredThisGame_.reset();
-    if (!bestScores_.insert(entry)) return;
-    // One save for both, and the rank where the entry stands among the stored scores too.
-    settings_.writeBestScores(bestScores_, unsavedHighScore());
-    const auto rank = bestScores_.rankOf(entry);
-    if (!rank) return;
-    enteredThisGame_ = entry;
-    showBestScores(bestScores_, rank, this);
+    const play::FinishedGame game{score, static_cast<int>(game_.counters().level), game_.gameNumber()};
+    if (const auto rank = settings_.gameOver(game, game_.settingsToSave().highScore))
+        showBestScores(settings_.bestScores(), rank, this);
 }
 
 } // namespace quadrelle::app

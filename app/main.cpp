@@ -9,10 +9,10 @@
 
 #include "CommandLine.h"
 #include "QtSoundPlayer.h"
-#include "SettingsStore.h"
 #include "ShutdownSignals.h"
 #include "Tessarin.h"
 #include "Translations.h"
+#include "settings/QtSettingsStorage.h"
 
 using namespace quadrelle::app;
 
@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
     const std::optional<quadrelle::GameNumber> firstGame = gameNumberArgument(application);
     QApplication::setDesktopFileName(QStringLiteral("io.github.quadrelle.Quadrelle"));
 
-    const SettingsStore settings;
+    QtSettingsStorage settings;
     QtSoundPlayer sound;
     Tessarin window(settings, sound, firstGame, [&sound] { sound.releaseDevice(); });
     QApplication::setWindowIcon(window.windowIcon());

@@ -86,7 +86,7 @@ public:
     }
 
 private:
-    const QFileInfo file_{SettingsStore().filePath()};
+    const QFileInfo file_{QtSettingsStorage().filePath()};
     int inotify_;
     int count_ = 0;
 };

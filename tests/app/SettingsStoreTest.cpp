@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The saved settings: where the file is, that it really has a [General] section with the two
-// keys, that hand-written files are read, that absent keys give the defaults, and that a file
-// that cannot be written is reported and not fatal: promptly, leaving the file as it was,
-// whatever stands in the way, and that a save that worked says so.
+// The desktop's settings file: where it is, that it really has a [General] section with the two
+// keys, that hand-written files are read, that absent keys give the defaults, which values are
+// texts of ours, and that a file that cannot be written is reported and not fatal: promptly,
+// leaving the file as it was, whatever stands in the way, and that a save that worked says so.
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -18,11 +18,13 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
-#include "SettingsStore.h"
 #include "TestMain.h"
+#include "settings/QtSettingsStorage.h"
+#include "settings/StoredSettings.h"
 
 using namespace quadrelle;
 using namespace quadrelle::app;
+using namespace quadrelle::play;
 
 namespace {
 
@@ -38,11 +40,21 @@ void writeFile(const QString& path, const QByteArray& contents) {
     file.write(contents);
 }
 
+Settings settingsOf(const QtSettingsStorage& storage) {
+    return settingsIn(storage.read());
+}
+
+bool write(QtSettingsStorage& storage, const Settings& settings) {
+    return storage.set(textsOf(settings));
+}
+
 // Saves on a thread of its own, so that a save that hangs fails the test instead of stalling it.
-std::optional<bool> saveWithin(const SettingsStore& store, std::chrono::seconds limit) {
+std::optional<bool> saveWithin(QtSettingsStorage storage, std::chrono::seconds limit) {
     auto saved = std::make_shared<std::promise<bool>>();
     std::future<bool> result = saved->get_future();
-    std::thread([store, saved] { saved->set_value(store.write({"9", "9"})); }).detach();
+    std::thread([storage = std::move(storage), saved]() mutable {
+        saved->set_value(write(storage, {9, 9}));
+    }).detach();
     if (result.wait_for(limit) != std::future_status::ready) return std::nullopt;
     return result.get();
 }
@@ -60,108 +72,82 @@ class SettingsStoreTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QFile::remove(SettingsStore().filePath()); }
+    void cleanup() { QFile::remove(QtSettingsStorage().filePath()); }
 
     void userFileIsChromafallIniInTheConfigFolder() {
         const QString expected = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Chromafall/Chromafall.ini";
-        QCOMPARE(SettingsStore().filePath(), expected);
+        QCOMPARE(QtSettingsStorage().filePath(), expected);
     }
 
     void absentSettingsGiveTheDefaults() {
-        const Settings saved = SettingsStore().read();
+        const Settings saved = settingsOf(QtSettingsStorage());
         QCOMPARE(saved.highScore, 0);
         QCOMPARE(saved.startLevel, 1);
     }
 
-    // Texts that are not plain integers in range fall back to the defaults.
-    void storedTextsAreParsedAndChecked_data() {
-        QTest::addColumn<QString>("hiScore");
-        QTest::addColumn<QString>("startLevel");
-        QTest::addColumn<qint64>("expectedHiScore");
-        QTest::addColumn<int>("expectedStartLevel");
-        const auto row = [](const char* hi, const char* level, qint64 expectedHi, int expectedLevel) {
-            QTest::addRow("HiScore '%s', StartLevel '%s'", hi, level)
-                << QString::fromLatin1(hi) << QString::fromLatin1(level) << expectedHi << expectedLevel;
-        };
-        row("abc", "abc", 0, 1);
-        row("", "", 0, 1);
-        row("12.5", "12.5", 0, 1);
-        row("-3", "-3", 0, 1);
-        row("0", "0", 0, 1);
-        row("10", "10", 10, 1); // a high score of 10 is fine; a start level of 10 is not
-        row("99999999999999999999", "99999999999999999999", 0, 1);
-        row(" 4", " 4", 0, 1);
-        row("4 ", "+4", 0, 1);
-        row("0x10", "4.0", 0, 1);
-        row("4294967296", "9", 4294967296, 9);
-        row("999999999999", "1", 999999999999, 1);
-        row("1000000000000", "1", 0, 1);
-    }
-
-    void storedTextsAreParsedAndChecked() {
-        QFETCH(QString, hiScore);
-        QFETCH(QString, startLevel);
-        QFETCH(qint64, expectedHiScore);
-        QFETCH(int, expectedStartLevel);
-        QCOMPARE(parseHighScore(hiScore.toStdString()).value_or(0), expectedHiScore);
-        QCOMPARE(parseStartLevel(startLevel.toStdString()).value_or(1), expectedStartLevel);
-    }
-
     void writtenSettingsSitInAGeneralSection() {
-        const SettingsStore store;
-        QVERIFY(store.write({"120", "7"}));
+        QtSettingsStorage store;
+        QVERIFY(write(store, {120, 7}));
         const QByteArray text = contentsOf(store.filePath());
         QVERIFY2(text.startsWith("[General]\n"), text.constData());
         QVERIFY2(text.contains("\nHiScore=120\n"), text.constData());
         QVERIFY2(text.contains("\nStartLevel=7"), text.constData());
         QVERIFY2(!text.contains("%General"), text.constData());
-        const Settings saved = store.read();
+        const Settings saved = settingsOf(store);
         QCOMPARE(saved.highScore, 120);
         QCOMPARE(saved.startLevel, 7);
     }
 
     void aHandWrittenGeneralSectionIsRead() {
-        const SettingsStore store;
+        QtSettingsStorage store;
         writeFile(store.filePath(), "[General]\r\nStartLevel=4\r\nHiScore=350\r\n");
-        const Settings saved = store.read();
+        const Settings saved = settingsOf(store);
         QCOMPARE(saved.highScore, 350);
         QCOMPARE(saved.startLevel, 4);
     }
 
     void keysOfOtherSectionsAreNotRead() {
-        const SettingsStore store;
+        QtSettingsStorage store;
         writeFile(store.filePath(), "[Other]\nHiScore=350\nStartLevel=4\n");
-        const Settings saved = store.read();
+        const Settings saved = settingsOf(store);
         QCOMPARE(saved.highScore, 0);
         QCOMPARE(saved.startLevel, 1);
     }
 
+    // Lists (values with commas) and the keys of a [%General] section are no texts of ours; a
+    // replaced [General] takes the keys in no group.
+    void theFileReadsAsTextsNamedBySection() {
+        QtSettingsStorage store;
+        writeFile(store.filePath(), "[General]\nHiScore=1, 2\nStartLevel=4\n[%General]\nStartLevel=7\n"
+                                    "[Options]\nSound=false\n[BestScores]\n1=500,3,2026-12-09,7\n2=x\n");
+        QCOMPARE(
+            store.read(),
+            (StoredTexts{{"BestScores/2", "x"}, {"General/StartLevel", "4"}, {"Options/Sound", "false"}}));
+        QVERIFY(store.update([](const StoredTexts&) {
+            return SettingsChange{{"General"}, {{"General/HiScore", "3"}}};
+        }));
+        QCOMPARE(contentsOf(store.filePath()), QByteArray("[General]\nHiScore=3\n\n[BestScores]\n1=500, 3, "
+                                                          "2026-12-09, 7\n2=x\n\n[%General]\nStartLevel=7\n\n"
+                                                          "[Options]\nSound=false\n"));
+    }
+
     void otherKeysOfTheFileAreKeptWhenWriting() {
-        const SettingsStore store;
+        QtSettingsStorage store;
         writeFile(store.filePath(), "[General]\nHiScore=5\nVolume=3\n");
-        QVERIFY(store.write({"9", "2"}));
+        QVERIFY(write(store, {9, 2}));
         const QByteArray text = contentsOf(store.filePath());
         QVERIFY2(text.contains("Volume=3"), text.constData());
         QVERIFY2(text.contains("HiScore=9"), text.constData());
-    }
-
-    void writingTheHighScoreAloneKeepsTheStartLevel() {
-        const SettingsStore store;
-        QVERIFY(store.write({"10", "6"}));
-        QVERIFY(store.writeHiScore("440"));
-        const Settings saved = store.read();
-        QCOMPARE(saved.highScore, 440);
-        QCOMPARE(saved.startLevel, 6);
     }
 
     void aFileThatCannotBeWrittenIsReportedNotFatal() {
         // A plain file where the folder should be: this fails for root too.
         QTemporaryDir dir;
         writeFile(dir.filePath("blocker"), "not a folder");
-        const SettingsStore store(dir.filePath("blocker/Chromafall/Chromafall.ini"));
-        QVERIFY(!store.write({"1", "1"}));
-        QVERIFY(!store.writeHiScore("1"));
-        QCOMPARE(store.read().highScore, 0);
+        QtSettingsStorage store(dir.filePath("blocker/Chromafall/Chromafall.ini"));
+        QVERIFY(!write(store, {1, 1}));
+        QVERIFY(!store.set(highScoreTextOf(1)));
+        QCOMPARE(settingsOf(store).highScore, 0);
     }
 
     void aSaveThatCannotBeMadeGivesUpPromptlyAndLeavesTheFile_data() {
@@ -186,7 +172,7 @@ private slots:
             QVERIFY(QFile::link(node, iniPath));
         }
 
-        const std::optional<bool> saved = saveWithin(SettingsStore(iniPath), std::chrono::seconds(5));
+        const std::optional<bool> saved = saveWithin(QtSettingsStorage(iniPath), std::chrono::seconds(5));
         QVERIFY2(saved.has_value(), "the save hung");
         QVERIFY(!*saved);
         if (obstacle == Obstacle::LockIsADirectory)
@@ -199,19 +185,20 @@ private slots:
         QTemporaryDir dir;
         writeFile(dir.filePath("real.ini"), "[General]\nHiScore=5\n");
         QVERIFY(QFile::link(dir.filePath("real.ini"), dir.filePath("Chromafall.ini")));
-        QVERIFY(SettingsStore(dir.filePath("Chromafall.ini")).write({"8", "3"}));
+        QtSettingsStorage linked(dir.filePath("Chromafall.ini"));
+        QVERIFY(write(linked, {8, 3}));
         QVERIFY(QFileInfo(dir.filePath("Chromafall.ini")).isSymLink());
         QVERIFY(contentsOf(dir.filePath("real.ini")).contains("HiScore=8"));
     }
 
     void aSaveOverAFileOfGarbageIsASuccess() {
-        const SettingsStore store;
+        QtSettingsStorage store;
         QByteArray garbage;
         while (garbage.size() < 20 * 1024 * 1024) garbage += "no key and no value on this line \x01\xff\n";
         writeFile(store.filePath(), garbage);
-        QVERIFY(store.write({"12", "3"}));
-        QCOMPARE(store.read().highScore, std::int64_t{12});
-        QCOMPARE(store.read().startLevel, 3);
+        QVERIFY(write(store, {12, 3}));
+        QCOMPARE(settingsOf(store).highScore, std::int64_t{12});
+        QCOMPARE(settingsOf(store).startLevel, 3);
     }
 };
 

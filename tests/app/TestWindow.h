@@ -11,10 +11,10 @@
 #include <array>
 #include <memory>
 
-#include "SettingsStore.h"
 #include "TemplatePictures.h"
 #include "Tessarin.h"
 #include "game/SoundOutput.h"
+#include "settings/QtSettingsStorage.h"
 
 namespace quadrelle::app::testing {
 
@@ -25,7 +25,7 @@ public:
 };
 
 struct TestWindow {
-    SettingsStore settings;
+    QtSettingsStorage settings;
     RecordingSound sound;
     std::unique_ptr<Tessarin> window = std::make_unique<Tessarin>(settings, sound);
 
@@ -66,7 +66,7 @@ inline bool showsPicture(SquareWidget* square, Picture picture) {
 }
 
 inline void writeSettings(const QByteArray& contents) {
-    const QString path = SettingsStore().filePath();
+    const QString path = QtSettingsStorage().filePath();
     QFile::remove(path);
     if (contents.isEmpty()) return;
     QFile file(path);
@@ -75,7 +75,7 @@ inline void writeSettings(const QByteArray& contents) {
 }
 
 inline QByteArray settingsFileText() {
-    QFile file(SettingsStore().filePath());
+    QFile file(QtSettingsStorage().filePath());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 

@@ -17,19 +17,17 @@ namespace quadrelle::app {
 
 using IniValues = std::vector<std::pair<QString, QString>>;
 
-// What a save does to the file: the groups whose old keys all go, then the keys it sets.
+// What a save does to the file: the groups whose old keys all go (an empty name for the keys
+// in no group), then the keys it sets.
 struct IniChange {
     QStringList replacedGroups;
     IniValues values;
 };
 
-// Sets the keys, ungrouped (so under [General]), keeping the file's other keys. Returns false,
-// after one line on stderr, when the file was left as it was.
-bool saveIniValues(const QString& path, const IniValues& values);
-
-// The same for a change made from the file as it stands under the lock, so that what another
-// instance saved a moment ago can be taken into account.
-using IniChangeOf = std::function<IniChange(QSettings& current)>;
+// Makes the change, worked out from the file as it stands under the lock so that what another
+// instance saved a moment ago can be taken into account, keeping the file's other keys.
+// Returns false, after one line on stderr, when the file was left as it was.
+using IniChangeOf = std::function<IniChange(const QSettings& current)>;
 bool saveIniChange(const QString& path, const IniChangeOf& changeOf);
 
 } // namespace quadrelle::app

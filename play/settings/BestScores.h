@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The ten best games, kept in the settings file beside "HiScore" and "StartLevel" in a
-// section of their own:
+// The ten best games, stored beside "HiScore" and "StartLevel" in a section of their own:
 //
 //   [BestScores]
 //   1=1250 7 2026-12-09 8812734412
@@ -14,46 +13,36 @@
 // stored table when it is saved, instead of writing its own copy over the other game's.
 #pragma once
 
-#include <QDate>
-
 #include <cstdint>
 #include <optional>
 #include <vector>
 
-#include "SettingsFile.h"
+#include "BestScoreText.h"
+#include "StoredTexts.h"
 
-class QSettings;
+namespace quadrelle::play {
 
-namespace quadrelle::app {
-
-inline constexpr auto kBestScoresGroup = "BestScores";
+inline constexpr auto kBestScoresSection = "BestScores";
 inline constexpr int kBestScoresKept = 10;
-
-struct BestScoreEntry {
-    std::int64_t score = 0;
-    int level = 1;
-    QDate date;
-    std::uint64_t gameNumber = 0;
-
-    friend bool operator==(const BestScoreEntry&, const BestScoreEntry&) = default;
-};
 
 class BestScores {
 public:
+    // The stored table, each entry once, the best ten (empty when there is none), with no
+    // changes of this run.
+    static BestScores storedIn(const StoredTexts& texts, CalendarDate today);
+
     // Best first; equal scores in the order they entered.
     const std::vector<BestScoreEntry>& entries() const { return entries_; }
     // Where the entry stands, from 1; nothing when it is not in the table.
     std::optional<int> rankOf(const BestScoreEntry& entry) const;
 
-    // Replaces the table with the stored one, each entry once, the best ten (empty when there
-    // is none), and forgets this run's changes.
-    void load(QSettings& settings);
     // The stored table with this run's changes applied to it becomes the table. Once saved,
-    // the changes are in the file and are forgotten (savedAll).
+    // the changes are in the store and are forgotten (savedAll).
     void mergeWith(const BestScores& stored);
     void savedAll();
-    // The change that writes the table as the whole section: keys 1 to N, nothing else.
-    IniChange storedChange() const;
+    // The change that writes the table as the whole section: keys 1 to N, nothing else, so no
+    // key of an older, longer or hand-edited table is left to be read again.
+    SettingsChange storedChange() const;
 
     // Whether a game with this score would enter: above zero, and above the tenth when the
     // table is full (a tie with the tenth stays out: the earlier game keeps its place).
@@ -74,4 +63,4 @@ private:
     bool cleared_ = false;
 };
 
-} // namespace quadrelle::app
+} // namespace quadrelle::play

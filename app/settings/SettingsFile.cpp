@@ -36,9 +36,13 @@ QString fileToReplace(const QString& path) {
     return info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
 }
 
+bool isInGroup(const QString& key, const QString& group) {
+    return group.isEmpty() ? !key.contains(QLatin1Char('/')) : key.startsWith(group + QLatin1Char('/'));
+}
+
 bool isInReplacedGroup(const QString& key, const QStringList& groups) {
     return std::any_of(groups.begin(), groups.end(),
-                       [&key](const QString& group) { return key.startsWith(group + QLatin1Char('/')); });
+                       [&key](const QString& group) { return isInGroup(key, group); });
 }
 
 std::optional<QByteArray> stagedText(const QString& path, const IniChangeOf& changeOf, QString& problem) {
@@ -73,10 +77,6 @@ std::optional<QByteArray> stagedText(const QString& path, const IniChangeOf& cha
 }
 
 } // namespace
-
-bool saveIniValues(const QString& path, const IniValues& values) {
-    return saveIniChange(path, [&values](QSettings&) { return IniChange{{}, values}; });
-}
 
 bool saveIniChange(const QString& path, const IniChangeOf& changeOf) {
     const QString target = fileToReplace(path);

@@ -2,30 +2,37 @@
 // Reading, ranking, merging and writing the best scores.
 #include "BestScores.h"
 
-#include <QSettings>
-
 #include <algorithm>
+#include <string_view>
+#include <utility>
 
-#include "BestScoreText.h"
+#include "settings/WholeNumber.h"
 
-namespace quadrelle::app {
+namespace quadrelle::play {
 
 namespace {
 
+// A key names a rank however a hand edit wrote the number: spaces around it and a sign are
+// let through.
+std::optional<int> rankOfKey(std::string_view key) {
+    constexpr std::string_view kSpaces = " \t\n\v\f\r";
+    const std::size_t first = key.find_first_not_of(kSpaces);
+    if (first == std::string_view::npos) return std::nullopt;
+    key = key.substr(first, key.find_last_not_of(kSpaces) - first + 1);
+    if (key.starts_with('+') && !key.starts_with("+-")) key.remove_prefix(1);
+    return wholeNumberOf<int>(key);
+}
+
 // The stored entries, whatever their keys, in the order of their keys where those are ranks.
-std::vector<BestScoreEntry> storedEntries(QSettings& settings) {
+std::vector<BestScoreEntry> storedEntries(const StoredTexts& texts, CalendarDate today) {
     std::vector<std::pair<int, BestScoreEntry>> ranked;
-    const QDate today = QDate::currentDate();
-    settings.beginGroup(QLatin1StringView(kBestScoresGroup));
-    for (const QString& key : settings.childKeys()) {
-        bool isRank = false;
-        const int rank = key.toInt(&isRank);
-        // A value holding commas reads as a list, which is no entry of ours.
-        const QVariant value = settings.value(key);
-        if (!isRank || value.typeId() != QMetaType::QString) continue;
-        if (const auto entry = bestScoreEntryOf(value.toString(), today)) ranked.emplace_back(rank, *entry);
+    const std::string prefix = storedKey(kBestScoresSection, "");
+    for (auto stored = texts.lower_bound(prefix); stored != texts.end() && stored->first.starts_with(prefix);
+         ++stored) {
+        const auto rank = rankOfKey(std::string_view(stored->first).substr(prefix.size()));
+        if (!rank) continue;
+        if (const auto entry = bestScoreEntryOf(stored->second, today)) ranked.emplace_back(*rank, *entry);
     }
-    settings.endGroup();
     std::stable_sort(ranked.begin(), ranked.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<BestScoreEntry> entries;
@@ -49,18 +56,19 @@ void addIfAbsent(std::vector<BestScoreEntry>& entries, const BestScoreEntry& ent
 
 } // namespace
 
+BestScores BestScores::storedIn(const StoredTexts& texts, CalendarDate today) {
+    BestScores scores;
+    // A table edited by hand, or by an older version, may repeat entries, be out of order or
+    // be too long.
+    for (const BestScoreEntry& entry : storedEntries(texts, today)) addIfAbsent(scores.entries_, entry);
+    scores.keepTheBest();
+    return scores;
+}
+
 std::optional<int> BestScores::rankOf(const BestScoreEntry& entry) const {
     const auto found = std::find(entries_.begin(), entries_.end(), entry);
     if (found == entries_.end()) return std::nullopt;
     return static_cast<int>(found - entries_.begin()) + 1;
-}
-
-void BestScores::load(QSettings& settings) {
-    *this = {};
-    // A file edited by hand, or by an older version, may repeat entries, be out of order or
-    // be too long.
-    for (const BestScoreEntry& entry : storedEntries(settings)) addIfAbsent(entries_, entry);
-    keepTheBest();
 }
 
 void BestScores::mergeWith(const BestScores& stored) {
@@ -78,12 +86,11 @@ void BestScores::savedAll() {
     cleared_ = false;
 }
 
-IniChange BestScores::storedChange() const {
-    IniChange change{{QString::fromLatin1(kBestScoresGroup)}, {}};
+SettingsChange BestScores::storedChange() const {
+    SettingsChange change{{kBestScoresSection}, {}};
     for (std::size_t index = 0; index < entries_.size(); ++index)
-        change.values.emplace_back(
-            QStringLiteral("%1/%2").arg(QLatin1StringView(kBestScoresGroup)).arg(index + 1),
-            storedTextOf(entries_[index]));
+        change.values[storedKey(kBestScoresSection, std::to_string(index + 1))] =
+            storedTextOf(entries_[index]);
     return change;
 }
 
@@ -120,4 +127,4 @@ void BestScores::keepTheBest() {
     if (entries_.size() > kBestScoresKept) entries_.resize(kBestScoresKept);
 }
 
-} // namespace quadrelle::app
+} // namespace quadrelle::play
