@@ -120,14 +120,13 @@ QIcon loadWindowIcon() {
 
 } // namespace
 
-Tessarin::Tessarin(const SettingsStore& settings, SoundOutput& sound, std::optional<GameNumber> firstGame,
-                   std::function<void()> releaseSoundDevice, QWidget* parent)
-    : Tessarin(settings.readAll(), settings, sound, firstGame, std::move(releaseSoundDevice), parent) {}
-
-Tessarin::Tessarin(StoredState stored, const SettingsStore& settings, SoundOutput& sound,
-                   std::optional<GameNumber> firstGame, std::function<void()> releaseSoundDevice,
+Tessarin::Tessarin(const SettingsStore& settings, play::SoundDevice& sound, std::optional<GameNumber> firstGame,
                    QWidget* parent)
-    : QWidget(parent), settings_(settings), sound_(sound, std::move(releaseSoundDevice)), game_(ports()),
+    : Tessarin(settings.readAll(), settings, sound, firstGame, parent) {}
+
+Tessarin::Tessarin(StoredState stored, const SettingsStore& settings, play::SoundDevice& sound,
+                   std::optional<GameNumber> firstGame, QWidget* parent)
+    : QWidget(parent), settings_(settings), sound_(sound), game_(ports()),
       options_(stored.options), pictures_(options_.colourSymbols), bestScores_(std::move(stored.bestScores)) {
     sound_.setOn(options_.sound);
     buildWindow();

@@ -8,7 +8,6 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <map>
 #include <optional>
 
@@ -17,11 +16,11 @@
 #include "QtTimerService.h"
 #include "SettingsStore.h"
 #include "Shortcuts.h"
-#include "SoundSwitch.h"
 #include "SquareWidget.h"
 #include "StartLevelSpinner.h"
 #include "TemplatePictures.h"
 #include "game/Game.h"
+#include "sound/SoundSwitch.h"
 
 class QLabel;
 class QMenu;
@@ -39,10 +38,9 @@ class Tessarin : public QWidget, private GameEvents {
 
 public:
     // Without a first game number, the first game's number is drawn from the clock. The sound
-    // output is asked to let go of its device when the player turns the sound off.
-    Tessarin(const SettingsStore& settings, SoundOutput& sound,
-             std::optional<GameNumber> firstGame = std::nullopt,
-             std::function<void()> releaseSoundDevice = {}, QWidget* parent = nullptr);
+    // device is let go of when the player turns the sound off.
+    Tessarin(const SettingsStore& settings, play::SoundDevice& sound,
+             std::optional<GameNumber> firstGame = std::nullopt, QWidget* parent = nullptr);
     ~Tessarin() override;
 
     const Game& game() const { return game_; }
@@ -50,6 +48,8 @@ public:
     void resume(const Position& position);
 
     bool isSoundOn() const { return sound_.isOn(); }
+    // Gets the sound device ready ahead of the first clip; it is not reached while sound is off.
+    void prepareSound() { sound_.prepare(); }
 
     // Deals the game with this number, as "New Game" does with a number of its own.
     void playGame(GameNumber number);
@@ -65,8 +65,8 @@ protected:
 
 private:
     // The settings file is read once, before anything is built from it.
-    Tessarin(StoredState stored, const SettingsStore& settings, SoundOutput& sound,
-             std::optional<GameNumber> firstGame, std::function<void()> releaseSoundDevice, QWidget* parent);
+    Tessarin(StoredState stored, const SettingsStore& settings, play::SoundDevice& sound,
+             std::optional<GameNumber> firstGame, QWidget* parent);
 
     void buildWindow();
     void buildBoard();
@@ -110,7 +110,7 @@ private:
     void newGameStarted(GameNumber number) override;
 
     const SettingsStore& settings_;
-    SoundSwitch sound_;
+    play::SoundSwitch sound_;
     QtTimerService timers_;
     SeededRandom random_;
     Game game_;
