@@ -16,7 +16,9 @@ public:
         played.push_back(clip);
         asked.push_back(clip == Clip::Reaction ? "play reaction" : "play single removal");
     }
-    void prepare(bool reachDevice) override { asked.push_back(reachDevice ? "prepare and reach" : "prepare"); }
+    void prepare(bool reachDevice) override {
+        asked.push_back(reachDevice ? "prepare and reach" : "prepare");
+    }
     void release() override { asked.push_back("release"); }
 
     std::vector<Clip> played;

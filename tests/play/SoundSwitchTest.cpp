@@ -18,7 +18,6 @@ struct Switching {
     const char* name;
     std::vector<Step> steps;
     std::vector<std::string> asked; // of the device, in order
-    bool onAfter;
 };
 
 class SoundSwitching : public ::testing::TestWithParam<Switching> {};
@@ -36,24 +35,23 @@ TEST_P(SoundSwitching, asksTheDeviceOnlyWhatTheSwitchAllows) {
         }
     }
     EXPECT_EQ(device.asked, GetParam().asked);
-    EXPECT_EQ(sound.isOn(), GetParam().onAfter);
 }
 
 using enum Step;
-using Asked = std::vector<std::string>;
 
 INSTANTIATE_TEST_SUITE_P(
     play, SoundSwitching,
     ::testing::Values(
-        Switching{"startsOnAndPlaysEveryClip", {Reaction, SingleRemoval},
-                  Asked{"play reaction", "play single removal"}, true},
-        Switching{"offLetsGoOfTheDeviceAndSilences", {Reaction, Off, Reaction, SingleRemoval},
-                  Asked{"play reaction", "release"}, false},
-        Switching{"onAgainTakesTheDeviceOnlyAtTheNextClip", {Off, On}, Asked{"release"}, true},
-        Switching{"onAgainPlays", {Off, On, SingleRemoval}, Asked{"release", "play single removal"}, true},
-        Switching{"readyWhileOnReachesTheDevice", {Prepare}, Asked{"prepare and reach"}, true},
-        Switching{"readyWhileOffReachesNoDevice", {Off, Prepare, On, Reaction},
-                  Asked{"release", "prepare", "play reaction"}, true}),
+        Switching{
+            "startsOnAndPlaysEveryClip", {Reaction, SingleRemoval}, {"play reaction", "play single removal"}},
+        Switching{"offLetsGoOfTheDeviceAndSilences", {Reaction, Off, Reaction}, {"play reaction", "release"}},
+        Switching{"onAgainTakesTheDeviceAtTheNextClip",
+                  {Off, On, SingleRemoval},
+                  {"release", "play single removal"}},
+        Switching{"readyWhileOnReachesTheDevice", {Prepare}, {"prepare and reach"}},
+        Switching{"readyWhileOffReachesNoDevice",
+                  {Off, Prepare, On, Reaction},
+                  {"release", "prepare", "play reaction"}}),
     [](const ::testing::TestParamInfo<Switching>& info) { return std::string(info.param.name); });
 
 } // namespace
