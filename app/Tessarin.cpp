@@ -129,10 +129,10 @@ QIcon loadWindowIcon() {
 
 } // namespace
 
-Tessarin::Tessarin(play::SettingsStorage& storage, SoundOutput& sound, std::optional<GameNumber> firstGame,
-                   std::function<void()> releaseSoundDevice, QWidget* parent)
-    : QWidget(parent), settings_(storage, todayHere), sound_(sound, std::move(releaseSoundDevice)),
-      game_(ports()), pictures_(settings_.options().colourSymbols) {
+Tessarin::Tessarin(play::SettingsStorage& storage, play::SoundDevice& sound, std::optional<GameNumber> firstGame,
+                   QWidget* parent)
+    : QWidget(parent), settings_(storage, todayHere), sound_(sound), game_(ports()),
+      pictures_(settings_.options().colourSymbols) {
     sound_.setOn(settings_.options().sound);
     buildWindow();
     buildBoard();

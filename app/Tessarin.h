@@ -8,7 +8,6 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <map>
 #include <optional>
 
@@ -16,7 +15,6 @@
 #include "QtAlarm.h"
 #include "QtTimerService.h"
 #include "Shortcuts.h"
-#include "SoundSwitch.h"
 #include "SquareWidget.h"
 #include "StartLevelSpinner.h"
 #include "TemplatePictures.h"
@@ -24,6 +22,7 @@
 #include "session/BoardKeys.h"
 #include "session/HintShow.h"
 #include "settings/SettingsKeeper.h"
+#include "sound/SoundSwitch.h"
 
 class QLabel;
 class QMenu;
@@ -40,10 +39,9 @@ class Tessarin : public QWidget, private GameEvents {
 
 public:
     // Without a first game number, the first game's number is drawn from the clock. The sound
-    // output is asked to let go of its device when the player turns the sound off.
-    Tessarin(play::SettingsStorage& storage, SoundOutput& sound,
-             std::optional<GameNumber> firstGame = std::nullopt,
-             std::function<void()> releaseSoundDevice = {}, QWidget* parent = nullptr);
+    // device is let go of when the player turns the sound off.
+    Tessarin(play::SettingsStorage& storage, play::SoundDevice& sound,
+             std::optional<GameNumber> firstGame = std::nullopt, QWidget* parent = nullptr);
     ~Tessarin() override;
 
     const Game& game() const { return game_; }
@@ -51,6 +49,8 @@ public:
     void resume(const Position& position);
 
     bool isSoundOn() const { return sound_.isOn(); }
+    // Gets the sound device ready ahead of the first clip; it is not reached while sound is off.
+    void prepareSound() { sound_.prepare(); }
 
     // Deals the game with this number, as "New Game" does with a number of its own.
     void playGame(GameNumber number);
@@ -108,7 +108,7 @@ private:
 
     // Read once, before anything is built from it.
     play::SettingsKeeper settings_;
-    SoundSwitch sound_;
+    play::SoundSwitch sound_;
     QtTimerService timers_;
     SeededRandom random_;
     Game game_;

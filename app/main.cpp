@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: MIT
-// quadrelle: the game window. Closing the window, a quit signal (SIGTERM, SIGINT, SIGHUP)
-// and the end of the desktop session all end the program through the window's unload, so
-// the high score and the start level are saved. `quadrelle --help` and `--version` answer
-// without opening a window.
+// quadrelle: the game window. Closing the window, a quit signal (SIGTERM, SIGINT, SIGHUP, where
+// the system has them) and the end of the desktop session all end the program through the
+// window's unload, so the high score and the start level are saved. `quadrelle --help` and
+// `--version` answer without opening a window.
 #include <QApplication>
 #include <QSessionManager>
 #include <QTimer>
 
 #include "CommandLine.h"
-#include "QtSoundPlayer.h"
-#include "ShutdownSignals.h"
 #include "Tessarin.h"
 #include "Translations.h"
+#include "platform/ShutdownRequests.h"
 #include "settings/QtSettingsStorage.h"
+#include "sound/SoundBackEnd.h"
 
 using namespace quadrelle::app;
 
@@ -24,12 +24,11 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("io.github.quadrelle.Quadrelle"));
 
     QtSettingsStorage settings;
-    QtSoundPlayer sound;
-    Tessarin window(settings, sound, firstGame, [&sound] { sound.releaseDevice(); });
+    const std::unique_ptr<quadrelle::play::SoundDevice> sound = makeSoundDevice();
+    Tessarin window(settings, *sound, firstGame);
     QApplication::setWindowIcon(window.windowIcon());
 
-    ShutdownSignals quitSignals;
-    QObject::connect(&quitSignals, &ShutdownSignals::shutdownRequested, &window, [&window] {
+    onShutdownRequests(window, [&window] {
         // An open message box would keep the program running after the window closed.
         if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
         window.close();
@@ -41,6 +40,6 @@ int main(int argc, char* argv[]) {
 
     window.show();
     // Opening the sound device after the first frame keeps it from delaying the window.
-    QTimer::singleShot(0, &sound, [&sound, &window] { sound.load(window.isSoundOn()); });
+    QTimer::singleShot(0, &window, &Tessarin::prepareSound);
     return QApplication::exec();
 }

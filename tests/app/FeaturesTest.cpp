@@ -216,6 +216,7 @@ private slots:
             setPosition(w, kStepReactsAt2);
             QTest::keyClick(w.newGameButton(), Qt::Key_C);
             QTest::keyClick(w.newGameButton(), Qt::Key_M);
+            QCOMPARE(w.sound.asked.back(), std::string("release"));
             w.sound.played.clear();
             const TemplatePictures symbols(true);
             const QImage drawn = w.square(2)->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -229,6 +230,9 @@ private slots:
         TestWindow again;
         QVERIFY(again->findChild<QAction*>("actionColourSymbols")->isChecked());
         QVERIFY(!again->findChild<QAction*>("actionSound")->isChecked());
+        // Started with the sound off, the game reads its clips but reaches no sound device.
+        again->prepareSound();
+        QCOMPARE(again.sound.asked, (std::vector<std::string>{"release", "prepare"}));
     }
 
     void theMenuKeyOpensAMenuWithTheGameNumberAndEveryWindowShortcut() {

@@ -7,8 +7,8 @@
 // clip, or at once with status 2 when the clips are missing. The argument "off" lets the last
 // clip end, then turns the game's sound switch off: the clips after it are asked for but must
 // not sound.
-#include "QtSoundPlayer.h"
-#include "SoundSwitch.h"
+#include "sound/QtSoundPlayer.h"
+#include "sound/SoundSwitch.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -19,7 +19,7 @@
 
 using quadrelle::Clip;
 using quadrelle::app::QtSoundPlayer;
-using quadrelle::app::SoundSwitch;
+using quadrelle::play::SoundSwitch;
 
 namespace {
 
@@ -28,7 +28,7 @@ constexpr int kTailMs = 1800;
 class Probe : public QObject {
 public:
     Probe(QStringList steps, QtSoundPlayer& player)
-        : steps_(std::move(steps)), player_(player), switch_(player, [&player] { player.releaseDevice(); }) {
+        : steps_(std::move(steps)), player_(player), switch_(player) {
         clock_.start();
     }
 
@@ -86,7 +86,7 @@ private:
 int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
     QtSoundPlayer player;
-    player.load();
+    player.prepare(true);
     if (!player.isReady()) {
         std::fprintf(stderr, "quadrelle-sound-probe: the clips are missing\n");
         return 2;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Helpers for the window tests: a window with its settings and a recording sound output,
+// Helpers for the window tests: a window with its settings and a recording sound device,
 // finding controls by their names, reading the game's state, and going on from a position.
 #pragma once
 
@@ -11,22 +11,16 @@
 #include <array>
 #include <memory>
 
+#include "RecordingSoundDevice.h"
 #include "TemplatePictures.h"
 #include "Tessarin.h"
-#include "game/SoundOutput.h"
 #include "settings/QtSettingsStorage.h"
 
 namespace quadrelle::app::testing {
 
-class RecordingSound : public SoundOutput {
-public:
-    void play(Clip clip) override { played.push_back(clip); }
-    std::vector<Clip> played;
-};
-
 struct TestWindow {
     QtSettingsStorage settings;
-    RecordingSound sound;
+    doubles::RecordingSoundDevice sound;
     std::unique_ptr<Tessarin> window = std::make_unique<Tessarin>(settings, sound);
 
     Tessarin& operator*() { return *window; }

@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QTest>
 
-#include "QtSoundPlayer.h"
 #include "Resources.h"
-#include "WaveClip.h"
+#include "sound/SoundClips.h"
+#include "sound/WaveClip.h"
 
 using namespace quadrelle::app;
 

@@ -3,7 +3,7 @@
 // the samples re-centred so that silence is 0, and their loudness and crossings.
 #pragma once
 
-#include "WaveClip.h"
+#include "sound/WaveClip.h"
 
 #include <vector>
 

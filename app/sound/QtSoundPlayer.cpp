@@ -1,24 +1,20 @@
 // SPDX-License-Identifier: MIT
 // Reading the clips from the resources and handing them to the sound server.
-#include "QtSoundPlayer.h"
+#include "sound/QtSoundPlayer.h"
 
-#include "PulseClipPlayer.h"
 #include "Resources.h"
+#include "sound/PulseClipPlayer.h"
 
 #include <QFile>
 #include <cstdio>
 
 namespace quadrelle::app {
 
-QString clipResourcePath(int n) {
-    return QStringLiteral(":/sounds/%1.wav").arg(101 + n);
-}
-
-QtSoundPlayer::QtSoundPlayer(QObject* parent) : QObject(parent) {}
+QtSoundPlayer::QtSoundPlayer() = default;
 
 QtSoundPlayer::~QtSoundPlayer() = default;
 
-void QtSoundPlayer::load(bool connectNow) {
+void QtSoundPlayer::prepare(bool reachDevice) {
     if (loaded_) return;
     loaded_ = true;
     registerResources();
@@ -33,7 +29,7 @@ void QtSoundPlayer::load(bool connectNow) {
                          qPrintable(clipResourcePath(n)));
     }
     output_ = std::make_unique<PulseClipPlayer>();
-    if (connectNow) output_->connect();
+    if (reachDevice) output_->connect();
 }
 
 bool QtSoundPlayer::isReady() const {
@@ -45,11 +41,11 @@ bool QtSoundPlayer::isReady() const {
 
 void QtSoundPlayer::playClip(int n) {
     if (n < 0 || n >= kClipCount) return;
-    load();
+    prepare(true);
     if (const auto& clip = clips_[static_cast<std::size_t>(n)]) output_->play(*clip);
 }
 
-void QtSoundPlayer::releaseDevice() {
+void QtSoundPlayer::release() {
     if (output_) output_->release();
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The self-pipe behind ShutdownSignals.
-#include "ShutdownSignals.h"
+#include "platform/ShutdownSignals.h"
 
 #include <QSocketNotifier>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Reading the "fmt " and "data" chunks of a RIFF WAVE file.
-#include "WaveClip.h"
+#include "sound/WaveClip.h"
 
 #include <QtEndian>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Clips on the sound server through libpulse's threaded main loop.
-#include "PulseClipPlayer.h"
+#include "sound/PulseClipPlayer.h"
 
 #include <cstdio>
 #include <pulse/context.h>

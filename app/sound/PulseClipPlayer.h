@@ -8,7 +8,7 @@
 // to again at the next clip; without one the game stays silent and one line on stderr says why.
 #pragma once
 
-#include "WaveClip.h"
+#include "sound/WaveClip.h"
 
 struct pa_context;
 struct pa_stream;
