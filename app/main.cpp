@@ -7,9 +7,9 @@
 #include <QSessionManager>
 #include <QTimer>
 
-#include "CommandLine.h"
-#include "Tessarin.h"
-#include "Translations.h"
+#include "platform/CommandLine.h"
+#include "window/Tessarin.h"
+#include "platform/Translations.h"
 #include "platform/ShutdownRequests.h"
 #include "settings/QtSettingsStorage.h"
 #include "sound/SoundBackEnd.h"

@@ -2,7 +2,7 @@
 // Reading the clips from the resources and handing them to the sound server.
 #include "sound/QtSoundPlayer.h"
 
-#include "Resources.h"
+#include "platform/Resources.h"
 #include "sound/PulseClipPlayer.h"
 
 #include <QFile>

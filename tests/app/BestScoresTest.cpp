@@ -5,7 +5,7 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "BestScoresDialog.h"
+#include "dialogs/BestScoresDialog.h"
 #include "TestMain.h"
 #include "TestWindow.h"
 #include "settings/QtSettingsStorage.h"

@@ -14,10 +14,10 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
-#include "BestScoresDialog.h"
-#include "BoardOverlay.h"
-#include "GameNumberPrompt.h"
-#include "HelpWindow.h"
+#include "dialogs/BestScoresDialog.h"
+#include "window/BoardOverlay.h"
+#include "dialogs/GameNumberPrompt.h"
+#include "dialogs/HelpWindow.h"
 #include "TestMain.h"
 #include "TestWindow.h"
 

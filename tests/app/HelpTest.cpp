@@ -16,9 +16,9 @@
 #include <algorithm>
 #include <set>
 
-#include "AboutBox.h"
-#include "HelpWindow.h"
-#include "Shortcuts.h"
+#include "dialogs/AboutBox.h"
+#include "dialogs/HelpWindow.h"
+#include "window/Shortcuts.h"
 #include "TestMain.h"
 
 using namespace quadrelle::app;

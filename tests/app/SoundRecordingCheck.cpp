@@ -9,7 +9,7 @@
 // asks for three more: the recording must hold the first and silence after. Exits 0 on success, 1 on failure,
 // 77 (skipped) when no server can be started here.
 #include "ClipFinder.h"
-#include "Resources.h"
+#include "platform/Resources.h"
 #include "SoundServer.h"
 #include "sound/SoundClips.h"
 #include "sound/WaveClip.h"

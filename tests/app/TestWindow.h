@@ -12,8 +12,8 @@
 #include <memory>
 
 #include "RecordingSoundDevice.h"
-#include "TemplatePictures.h"
-#include "Tessarin.h"
+#include "window/TemplatePictures.h"
+#include "window/Tessarin.h"
 #include "settings/QtSettingsStorage.h"
 
 namespace quadrelle::app::testing {

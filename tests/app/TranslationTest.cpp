@@ -19,13 +19,13 @@
 #include <utility>
 #include <vector>
 
-#include "AccessibleNames.h"
-#include "FitText.h"
-#include "HelpWindow.h"
-#include "NewGameButton.h"
+#include "window/AccessibleNames.h"
+#include "window/FitText.h"
+#include "dialogs/HelpWindow.h"
+#include "window/NewGameButton.h"
 #include "TestMain.h"
 #include "TestWindow.h"
-#include "Translations.h"
+#include "platform/Translations.h"
 
 using namespace quadrelle;
 using namespace quadrelle::app;

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTest>
 
-#include "Resources.h"
+#include "platform/Resources.h"
 #include "sound/SoundClips.h"
 #include "sound/WaveClip.h"
 

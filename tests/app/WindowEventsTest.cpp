@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "MouseArguments.h"
+#include "window/MouseArguments.h"
 #include "TestMain.h"
 #include "TestWindow.h"
 

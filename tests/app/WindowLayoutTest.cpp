@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ControlLayout.h"
-#include "Notice.h"
+#include "window/ControlLayout.h"
+#include "window/Notice.h"
 #include "TestMain.h"
 #include "TestWindow.h"
 

@@ -11,13 +11,13 @@
 #include <map>
 #include <optional>
 
-#include "ControlLayout.h"
-#include "QtAlarm.h"
-#include "QtTimerService.h"
-#include "Shortcuts.h"
-#include "SquareWidget.h"
-#include "StartLevelSpinner.h"
-#include "TemplatePictures.h"
+#include "window/ControlLayout.h"
+#include "window/QtAlarm.h"
+#include "window/QtTimerService.h"
+#include "window/Shortcuts.h"
+#include "window/SquareWidget.h"
+#include "window/StartLevelSpinner.h"
+#include "window/TemplatePictures.h"
 #include "game/Game.h"
 #include "session/BoardKeys.h"
 #include "session/HintShow.h"

@@ -8,8 +8,8 @@
 
 #include <initializer_list>
 
-#include "Shortcuts.h"
-#include "TemplatePictures.h"
+#include "window/Shortcuts.h"
+#include "window/TemplatePictures.h"
 
 class QGridLayout;
 class QWidget;

@@ -8,17 +8,17 @@
 #include <QMenu>
 #include <QScrollBar>
 
-#include "AboutBox.h"
-#include "AccessibleNames.h"
-#include "BestScoresDialog.h"
-#include "BoardOverlay.h"
-#include "ClearBestScoresPrompt.h"
-#include "ClearHiscorePrompt.h"
-#include "GameNumberPrompt.h"
-#include "HelpWindow.h"
-#include "AccessibleNames.h"
-#include "Notice.h"
-#include "Tessarin.h"
+#include "dialogs/AboutBox.h"
+#include "window/AccessibleNames.h"
+#include "dialogs/BestScoresDialog.h"
+#include "window/BoardOverlay.h"
+#include "dialogs/ClearBestScoresPrompt.h"
+#include "dialogs/ClearHiscorePrompt.h"
+#include "dialogs/GameNumberPrompt.h"
+#include "dialogs/HelpWindow.h"
+#include "window/AccessibleNames.h"
+#include "window/Notice.h"
+#include "window/Tessarin.h"
 
 namespace quadrelle::app {
 

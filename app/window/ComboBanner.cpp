@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Fitting the combo count to the end of its caption.
-#include "ComboBanner.h"
+#include "window/ComboBanner.h"
 
 #include <QFontMetricsF>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The rules and keys of the help window.
-#include "HelpWindow.h"
+#include "dialogs/HelpWindow.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -8,7 +8,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "Shortcuts.h"
+#include "window/Shortcuts.h"
 
 namespace quadrelle::app {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "GameNumberPrompt.h"
+#include "dialogs/GameNumberPrompt.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>

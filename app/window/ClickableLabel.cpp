@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Click detection for ClickableLabel.
-#include "ClickableLabel.h"
+#include "window/ClickableLabel.h"
 
 #include <QMouseEvent>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The spinner's flipped range, its Fusion arrows and its focus frame.
-#include "StartLevelSpinner.h"
+#include "window/StartLevelSpinner.h"
 
 #include <QEvent>
 #include <QFocusFrame>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "MouseArguments.h"
+#include "window/MouseArguments.h"
 
 #include <cmath>
 
-#include "ControlLayout.h"
+#include "window/ControlLayout.h"
 
 namespace quadrelle::app {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The shortcut table and the menu entries made from it.
-#include "Shortcuts.h"
+#include "window/Shortcuts.h"
 
 #include <QAction>
 #include <QCoreApplication>

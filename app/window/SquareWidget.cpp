@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Drawing a square's picture and turning Qt mouse events into the game's press and release.
-#include "SquareWidget.h"
+#include "window/SquareWidget.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ControlLayout.h"
-#include "MouseArguments.h"
+#include "window/ControlLayout.h"
+#include "window/MouseArguments.h"
 
 namespace quadrelle::app {
 

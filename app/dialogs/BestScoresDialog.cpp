@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Building the best-scores window.
-#include "BestScoresDialog.h"
+#include "dialogs/BestScoresDialog.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -8,7 +8,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "PlaceBeside.h"
+#include "dialogs/PlaceBeside.h"
 
 namespace quadrelle::app {
 

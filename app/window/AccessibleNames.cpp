@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "AccessibleNames.h"
+#include "window/AccessibleNames.h"
 
-#include "Translations.h"
+#include "platform/Translations.h"
 #include "screen/HintText.h"
 #include "screen/SquareNames.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The clear-the-best-scores message box.
-#include "ClearBestScoresPrompt.h"
+#include "dialogs/ClearBestScoresPrompt.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

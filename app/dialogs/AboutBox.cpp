@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Building the About box. The version comes from the build (the project's version).
-#include "AboutBox.h"
+#include "dialogs/AboutBox.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

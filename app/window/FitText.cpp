@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Measuring and shrinking caption fonts.
-#include "FitText.h"
+#include "window/FitText.h"
 
 #include <QFontMetrics>
 #include <QRect>

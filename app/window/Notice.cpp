@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Placing, showing and hiding the notice.
-#include "Notice.h"
+#include "window/Notice.h"
 
-#include "ControlLayout.h"
+#include "window/ControlLayout.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Choosing the language and installing its translators.
-#include "Translations.h"
+#include "platform/Translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

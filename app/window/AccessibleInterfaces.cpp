@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The accessible interfaces of the window, the squares, the spinner and the notice, and the
 // factory that hands them to Qt.
-#include "AccessibleInterfaces.h"
+#include "window/AccessibleInterfaces.h"
 
 #include <QAccessibleWidget>
 #include <QKeySequence>
 
-#include "Notice.h"
-#include "SquareWidget.h"
-#include "StartLevelSpinner.h"
-#include "Tessarin.h"
+#include "window/Notice.h"
+#include "window/SquareWidget.h"
+#include "window/StartLevelSpinner.h"
+#include "window/Tessarin.h"
 #include "game/Settings.h"
 
 namespace quadrelle::app {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Drawing the button's bevel and focus frame from the style, and its caption word-wrapped.
-#include "NewGameButton.h"
+#include "window/NewGameButton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Wiring each QTimer to its TimerId.
-#include "QtTimerService.h"
+#include "window/QtTimerService.h"
 
 #include "screen/TimerNames.h"
 

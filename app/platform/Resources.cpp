@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Registering the compiled-in resources.
-#include "Resources.h"
+#include "platform/Resources.h"
 
 #include <QtCore/qglobal.h>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Loading the template pictures from the resources compiled into the program.
-#include "TemplatePictures.h"
+#include "window/TemplatePictures.h"
 
 #include <QGuiApplication>
 
-#include "Resources.h"
+#include "platform/Resources.h"
 
 #include <cstdio>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ControlLayout.h"
+#include "window/ControlLayout.h"
 
 namespace quadrelle::app {
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Keyboard play on the board, and the hint's frame.
-#include "BoardOverlay.h"
+#include "window/BoardOverlay.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "AccessibleNames.h"
-#include "ControlLayout.h"
+#include "window/AccessibleNames.h"
+#include "window/ControlLayout.h"
 #include "board/Board.h"
 
 namespace quadrelle::app {

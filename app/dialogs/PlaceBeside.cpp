@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Placing a window beside another.
-#include "PlaceBeside.h"
+#include "dialogs/PlaceBeside.h"
 
 #include <QScreen>
 #include <QWidget>

@@ -3,7 +3,7 @@
 // QCoreApplication, so `quadrelle --version` works without a display; a plain start skips it.
 // Both speak the player's language: the first installs the translations itself, the second
 // runs after main() has.
-#include "CommandLine.h"
+#include "platform/CommandLine.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -11,8 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "GameNumberPrompt.h"
-#include "Translations.h"
+#include "dialogs/GameNumberPrompt.h"
+#include "platform/Translations.h"
 
 namespace quadrelle::app {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The clear-the-high-score message box.
-#include "ClearHiscorePrompt.h"
+#include "dialogs/ClearHiscorePrompt.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Building the window and wiring its events to the game.
-#include "Tessarin.h"
+#include "window/Tessarin.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -13,15 +13,15 @@
 #include <chrono>
 #include <limits>
 
-#include "AccessibleInterfaces.h"
-#include "AccessibleNames.h"
-#include "BoardOverlay.h"
-#include "ClickableLabel.h"
-#include "ComboBanner.h"
-#include "FitText.h"
-#include "NewGameButton.h"
-#include "Notice.h"
-#include "Resources.h"
+#include "window/AccessibleInterfaces.h"
+#include "window/AccessibleNames.h"
+#include "window/BoardOverlay.h"
+#include "window/ClickableLabel.h"
+#include "window/ComboBanner.h"
+#include "window/FitText.h"
+#include "window/NewGameButton.h"
+#include "window/Notice.h"
+#include "platform/Resources.h"
 #include "screen/Captions.h"
 
 namespace quadrelle::app {
