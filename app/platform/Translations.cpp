@@ -49,10 +49,9 @@ play::Language languageOfLocale(const QLocale& locale) {
     return play::languageOf(preferred);
 }
 
-} // namespace
-
-QString gameLanguageOf(const QLocale& locale) {
-    switch (languageOfLocale(locale)) {
+// "de" or "fr", the files' language code; empty for English.
+QString codeOf(play::Language language) {
+    switch (language) {
     case play::Language::German: return QStringLiteral("de");
     case play::Language::French: return QStringLiteral("fr");
     case play::Language::English: break;
@@ -60,11 +59,17 @@ QString gameLanguageOf(const QLocale& locale) {
     return {};
 }
 
+} // namespace
+
+QString gameLanguageOf(const QLocale& locale) {
+    return codeOf(languageOfLocale(locale));
+}
+
 QString installTranslations(QCoreApplication& application, const QLocale& locale) {
     chosenLanguage = languageOfLocale(locale);
-    const QString language = gameLanguageOf(locale);
+    const QString language = codeOf(chosenLanguage);
     if (language.isEmpty()) return {};
-    QCoreApplication::installTranslator(new CatalogueTranslator(languageOfLocale(locale), &application));
+    QCoreApplication::installTranslator(new CatalogueTranslator(chosenLanguage, &application));
     installTranslator(application, QStringLiteral("qtbase_") + language,
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return language;

@@ -21,7 +21,6 @@ constexpr int kFrameWidth = 3;
 // On the cursor's square the hint's frame lies just inside the cursor's.
 constexpr int kInnerFrameOutset = 0;
 constexpr int kBadgeSize = 18;
-const QColor kCursorColour(255, 224, 0);
 const QColor kHintColour(255, 255, 255);
 
 QRect boardRect() {
@@ -92,7 +91,7 @@ void BoardOverlay::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
     if (hasFocus()) {
-        painter.setPen(QPen(kCursorColour, kFrameWidth));
+        painter.setPen(QPen(kFocusColour, kFrameWidth));
         painter.drawRect(frameAround(cursor_, kFrameOutset));
     }
     if (hint_) paintHint(painter);

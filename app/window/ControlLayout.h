@@ -34,4 +34,7 @@ QRect qtPixelsOf(TwipsRect twips);
 QRect squareRect(int index);
 Qt::Alignment alignmentOf(play::Align align);
 
+// The yellow that marks the keyboard focus: the board's cursor and the spinner's ring.
+inline const QColor kFocusColour(255, 224, 0);
+
 } // namespace quadrelle::app

@@ -9,6 +9,7 @@
 #include <QStyleFactory>
 
 #include "game/Settings.h"
+#include "window/ControlLayout.h"
 
 namespace quadrelle::app {
 
@@ -45,7 +46,7 @@ protected:
     }
 
     // The style's mask leaves only the ring to paint.
-    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), QColor(255, 224, 0)); }
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), kFocusColour); }
 };
 
 } // namespace
