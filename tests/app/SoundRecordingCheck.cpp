@@ -26,7 +26,9 @@ using namespace soundcheck;
 namespace {
 
 constexpr int kSkipped = 77;
-constexpr double kMostMismatch = 0.25;
+// The other clip in its place mismatches by 0.42 or more; a busy server that drops one 10 ms
+// window of a short clip costs it up to 0.27.
+constexpr double kMostMismatch = 0.33;
 constexpr int kLengthToleranceMs = 30;
 constexpr int kOnsetToleranceMs = 40;
 
