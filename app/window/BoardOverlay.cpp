@@ -8,11 +8,13 @@
 
 #include "window/AccessibleNames.h"
 #include "window/ControlLayout.h"
-#include "board/Board.h"
 
 namespace quadrelle::app {
 
 namespace {
+
+using play::HintMove;
+using play::kSquareCount;
 
 // The frame fills the 4 px gap around a square and reaches 1 px into it, so it reads on
 // every picture, the blue outline along the square's edge among them.
@@ -79,7 +81,7 @@ void BoardOverlay::refreshName() {
     }
 }
 
-void BoardOverlay::setHint(const std::optional<Hint>& hint) {
+void BoardOverlay::setHint(const std::optional<play::Hint>& hint) {
     if (hint == hint_) return;
     hint_ = hint;
     update();

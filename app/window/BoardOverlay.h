@@ -12,7 +12,7 @@
 #include <functional>
 #include <optional>
 
-#include "game/Game.h"
+#include "screen/Screen.h"
 #include "session/BoardKeys.h"
 
 namespace quadrelle::app {
@@ -30,9 +30,9 @@ public:
     // The square under the cursor may have changed kind: say its new name.
     void refreshName();
 
-    void setHint(const std::optional<Hint>& hint);
+    void setHint(const std::optional<play::Hint>& hint);
     std::optional<int> hintedSquare() const { return hint_ ? std::optional(hint_->square) : std::nullopt; }
-    std::optional<Hint> hint() const { return hint_; }
+    std::optional<play::Hint> hint() const { return hint_; }
 
 signals:
     void keyPressed(play::BoardKey key);
@@ -49,7 +49,7 @@ private:
 
     NameOf nameOf_;
     int cursor_ = 0;
-    std::optional<Hint> hint_;
+    std::optional<play::Hint> hint_;
 };
 
 } // namespace quadrelle::app

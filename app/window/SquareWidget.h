@@ -9,7 +9,7 @@
 
 #include <optional>
 
-#include "board/Picture.h"
+#include "screen/Screen.h"
 #include "game/Input.h"
 
 namespace quadrelle::app {

@@ -9,7 +9,7 @@
 
 #include <array>
 
-#include "board/Picture.h"
+#include "screen/Screen.h"
 
 namespace quadrelle::app {
 

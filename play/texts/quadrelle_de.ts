@@ -177,6 +177,17 @@ Rekord und Startstufe werden in $XDG_CONFIG_HOME/Chromafall/Chromafall.ini gespe
     </message>
 </context>
 <context>
+    <name>Session</name>
+    <message>
+        <source>Sound on</source>
+        <translation>Ton an</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Ton aus</translation>
+    </message>
+</context>
+<context>
     <name>Shortcuts</name>
     <message>
         <source>New game</source>
@@ -293,6 +304,14 @@ Rekord und Startstufe werden in $XDG_CONFIG_HOME/Chromafall/Chromafall.ini gespe
         <source>Start level</source>
         <comment>spinner</comment>
         <translation>Startstufe</translation>
+    </message>
+    <message>
+        <source>Game number %1</source>
+        <translation>Spielnummer %1</translation>
+    </message>
+    <message>
+        <source>Other keys</source>
+        <translation>Weitere Tasten</translation>
     </message>
 </context>
 <context>
@@ -438,25 +457,6 @@ Rekord und Startstufe werden in $XDG_CONFIG_HOME/Chromafall/Chromafall.ini gespe
     <message>
         <source>Only in the menu:</source>
         <translation>Nur im Menü:</translation>
-    </message>
-</context>
-<context>
-    <name>quadrelle::app::Tessarin</name>
-    <message>
-        <source>Game number %1</source>
-        <translation>Spielnummer %1</translation>
-    </message>
-    <message>
-        <source>Other keys</source>
-        <translation>Weitere Tasten</translation>
-    </message>
-    <message>
-        <source>Sound on</source>
-        <translation>Ton an</translation>
-    </message>
-    <message>
-        <source>Sound off</source>
-        <translation>Ton aus</translation>
     </message>
 </context>
 </TS>

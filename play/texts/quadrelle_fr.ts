@@ -177,6 +177,17 @@ Le record et le niveau de départ sont gardés dans $XDG_CONFIG_HOME/Chromafall/
     </message>
 </context>
 <context>
+    <name>Session</name>
+    <message>
+        <source>Sound on</source>
+        <translation>Son activé</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Son coupé</translation>
+    </message>
+</context>
+<context>
     <name>Shortcuts</name>
     <message>
         <source>New game</source>
@@ -293,6 +304,14 @@ Le record et le niveau de départ sont gardés dans $XDG_CONFIG_HOME/Chromafall/
         <source>Start level</source>
         <comment>spinner</comment>
         <translation>Niveau de départ</translation>
+    </message>
+    <message>
+        <source>Game number %1</source>
+        <translation>Partie numéro %1</translation>
+    </message>
+    <message>
+        <source>Other keys</source>
+        <translation>Autres touches</translation>
     </message>
 </context>
 <context>
@@ -438,25 +457,6 @@ Le record et le niveau de départ sont gardés dans $XDG_CONFIG_HOME/Chromafall/
     <message>
         <source>Only in the menu:</source>
         <translation>Seulement dans le menu&#xa0;:</translation>
-    </message>
-</context>
-<context>
-    <name>quadrelle::app::Tessarin</name>
-    <message>
-        <source>Game number %1</source>
-        <translation>Partie numéro %1</translation>
-    </message>
-    <message>
-        <source>Other keys</source>
-        <translation>Autres touches</translation>
-    </message>
-    <message>
-        <source>Sound on</source>
-        <translation>Son activé</translation>
-    </message>
-    <message>
-        <source>Sound off</source>
-        <translation>Son coupé</translation>
     </message>
 </context>
 </TS>

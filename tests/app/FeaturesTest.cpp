@@ -16,6 +16,7 @@
 
 #include "dialogs/BestScoresDialog.h"
 #include "window/BoardOverlay.h"
+#include "window/ControlLayout.h"
 #include "dialogs/GameNumberPrompt.h"
 #include "dialogs/HelpWindow.h"
 #include "TestMain.h"

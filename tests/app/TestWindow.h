@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "RecordingSoundDevice.h"
+#include "window/SquareWidget.h"
 #include "window/TemplatePictures.h"
 #include "window/Tessarin.h"
 #include "settings/QtSettingsStorage.h"

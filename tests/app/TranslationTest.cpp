@@ -20,12 +20,14 @@
 #include <vector>
 
 #include "window/AccessibleNames.h"
+#include "window/ControlLayout.h"
 #include "window/FitText.h"
 #include "dialogs/HelpWindow.h"
 #include "window/NewGameButton.h"
 #include "TestMain.h"
 #include "TestWindow.h"
 #include "platform/Translations.h"
+#include "screen/SquareNames.h"
 
 using namespace quadrelle;
 using namespace quadrelle::app;
@@ -203,7 +205,7 @@ private slots:
 
     void squaresAreSpokenInTheLanguageOfTheLocale() {
         const Square square{Kind::K2updown, Picture::Sq2updown, true};
-        QCOMPARE(accessibleNameOf(square),
+        QCOMPARE(QString::fromStdString(play::squareName(square, gameLanguage())),
                  textIn(language_,
                         {"yellow, arrows up and down, marked", "gelb, Pfeile nach oben und unten, markiert",
                          "jaune, flèches vers le haut et vers le bas, marqué"}));

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#include "window/ContextMenu.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+
+namespace quadrelle::app {
+
+namespace {
+
+QString menuText(const char* text) {
+    return QCoreApplication::translate("Tessarin", text);
+}
+
+} // namespace
+
+void popUpContextMenu(QWidget* parent, const std::map<ShortcutAction, QAction*>& actions, GameNumber game,
+                      QPoint place) {
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(QStringLiteral("ContextMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* number = menu->addAction(menuText(QT_TRANSLATE_NOOP("Tessarin", "Game number %1")).arg(game.value));
+    number->setObjectName(QStringLiteral("actionGameNumber"));
+    number->setEnabled(false);
+    menu->addSeparator();
+    const auto add = [&](std::initializer_list<ShortcutAction> which) {
+        for (ShortcutAction action : which) menu->addAction(actions.at(action));
+        menu->addSeparator();
+    };
+    using enum ShortcutAction;
+    add({NewGame, PlayGameNumber});
+    add({Hint, Sound, ColourSymbols});
+    add({BestScores, ClearBestScores, ClearHighScore});
+    add({HowToPlay, About});
+    QMenu* otherKeys = menu->addMenu(menuText(QT_TRANSLATE_NOOP("Tessarin", "Other keys")));
+    otherKeys->setObjectName(QStringLiteral("OtherKeysMenu"));
+    for (const Shortcut& shortcut : shortcuts()) {
+        if (shortcut.scope != ShortcutScope::Board && shortcut.action != ContextMenu) continue;
+        QAction* entry = otherKeys->addAction(descriptionOf(shortcut) + QLatin1Char('\t') + keysTextOf(shortcut));
+        entry->setEnabled(false);
+    }
+    menu->addSeparator();
+    menu->addAction(actions.at(Quit));
+    menu->popup(place);
+}
+
+} // namespace quadrelle::app
