@@ -19,7 +19,7 @@ TEST(Texts, TheFirstLanguageTheGameSpeaksDecides) {
 
 TEST(Texts, ATextReadsInTheLanguageOrElseInEnglish) {
     EXPECT_EQ(translate(Language::German, "Tessarin", "Score"), "Punkte");
-    EXPECT_EQ(translate(Language::French, "ClearHiscorePrompt", "Do you really want to clear the hiscore?"),
+    EXPECT_EQ(translate(Language::French, "Questions", "Do you really want to clear the hiscore?"),
               "Voulez-vous vraiment effacer le record\u00a0?");
     EXPECT_EQ(translate(Language::English, "Tessarin", "Score"), "Score");
     EXPECT_EQ(translate(Language::German, "Tessarin", "No such text"), "No such text");
