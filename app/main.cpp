@@ -5,9 +5,9 @@
 // `--version` answer without opening a window.
 #include <QApplication>
 #include <QSessionManager>
-#include <QTimer>
 
 #include "platform/CommandLine.h"
+#include "window/FirstFrame.h"
 #include "window/Tessarin.h"
 #include "platform/Translations.h"
 #include "platform/ShutdownRequests.h"
@@ -38,8 +38,9 @@ int main(int argc, char* argv[]) {
                      [&window](QSessionManager&) { window.saveSettings(); });
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &window, &Tessarin::unload);
 
+    // Loading the sound and opening its device wait for the first frame, which they would
+    // delay otherwise.
+    afterFirstFrame(window, [&window] { window.prepareSound(); });
     window.show();
-    // Opening the sound device after the first frame keeps it from delaying the window.
-    QTimer::singleShot(0, &window, &Tessarin::prepareSound);
     return QApplication::exec();
 }
