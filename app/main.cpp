@@ -4,11 +4,13 @@
 // window's unload, so the high score and the start level are saved. `quadrelle --help` and
 // `--version` answer without opening a window.
 #include <QApplication>
+#include <QIcon>
 #include <QSessionManager>
-#include <QTimer>
 
 #include "platform/CommandLine.h"
+#include "window/FirstFrame.h"
 #include "window/Tessarin.h"
+#include "window/WindowIcon.h"
 #include "platform/Translations.h"
 #include "platform/ShutdownRequests.h"
 #include "settings/QtSettingsStorage.h"
@@ -26,7 +28,6 @@ int main(int argc, char* argv[]) {
     QtSettingsStorage settings;
     const std::unique_ptr<quadrelle::play::SoundDevice> sound = makeSoundDevice();
     Tessarin window(settings, *sound, firstGame);
-    QApplication::setWindowIcon(window.windowIcon());
 
     onShutdownRequests(window, [&window] {
         // An open message box would keep the program running after the window closed.
@@ -38,8 +39,14 @@ int main(int argc, char* argv[]) {
                      [&window](QSessionManager&) { window.saveSettings(); });
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &window, &Tessarin::unload);
 
+    // Loading the sound and opening its device wait for the first frame too, which they would
+    // delay otherwise.
+    afterFirstFrame(window, [&window] {
+        const QIcon icon = windowIconFromResources();
+        window.setWindowIcon(icon);
+        QApplication::setWindowIcon(icon);
+        window.prepareSound();
+    });
     window.show();
-    // Opening the sound device after the first frame keeps it from delaying the window.
-    QTimer::singleShot(0, &window, &Tessarin::prepareSound);
     return QApplication::exec();
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Registering the compiled-in resources.
+// Registering the compiled-in resources, and reading their pictures.
 #include "platform/Resources.h"
 
+#include <QImageReader>
 #include <QtCore/qglobal.h>
 
 #ifdef QUADRELLE_HAVE_ASSETS
@@ -21,6 +22,12 @@ namespace quadrelle::app {
 bool registerResources() {
     static const bool registered = initAssets();
     return registered;
+}
+
+QImage readPng(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 } // namespace quadrelle::app

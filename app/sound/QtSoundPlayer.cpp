@@ -2,7 +2,6 @@
 // Reading the clips from the resources and handing them to the sound server.
 #include "sound/QtSoundPlayer.h"
 
-#include "platform/Resources.h"
 #include "sound/PulseClipPlayer.h"
 
 #include <QFile>
@@ -17,7 +16,6 @@ QtSoundPlayer::~QtSoundPlayer() = default;
 void QtSoundPlayer::prepare(bool reachDevice) {
     if (loaded_) return;
     loaded_ = true;
-    registerResources();
     for (int n = 0; n < kClipCount; ++n) {
         QFile file(clipResourcePath(n));
         auto& clip = clips_[static_cast<std::size_t>(n)];
@@ -32,14 +30,8 @@ void QtSoundPlayer::prepare(bool reachDevice) {
     if (reachDevice) output_->connect();
 }
 
-bool QtSoundPlayer::isReady() const {
-    if (!loaded_) return false;
-    for (const auto& clip : clips_)
-        if (!clip) return false;
-    return true;
-}
-
-void QtSoundPlayer::playClip(int n) {
+void QtSoundPlayer::play(Clip which) {
+    const int n = static_cast<int>(which);
     if (n < 0 || n >= kClipCount) return;
     prepare(true);
     if (const auto& clip = clips_[static_cast<std::size_t>(n)]) output_->play(*clip);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The game's sound device on the desktop: both clips are read once, at prepare() (called right
-// after the window is first shown, so reaching the sound server never delays the first
-// frame) or at the first clip played, and played from memory by a PulseClipPlayer: a new clip
-// cuts off the one playing. Without a sound server the game stays silent.
+// The game's sound device on the desktop, made by the sound module: both clips are read once
+// from the program's resources (which the program has registered), at prepare() or at the
+// first clip played, and played from memory by a PulseClipPlayer: a new clip cuts off the one
+// playing. Without a sound server the game stays silent.
 #pragma once
 
 #include "sound/SoundClips.h"
@@ -27,12 +27,8 @@ public:
     // Reads the clips; and reaches the sound server ahead of the first clip, unless told not to
     // (the player has switched the sound off).
     void prepare(bool reachDevice) override;
-    bool isLoaded() const { return loaded_; }
-    // True once every clip has been read; false before prepare() or when a clip is missing.
-    bool isReady() const;
-    // Starts clip n at once; a clip number out of range, or a clip missing, is silent.
-    void playClip(int n);
-    void play(Clip clip) override { playClip(static_cast<int>(clip)); }
+    // Starts the clip at once; a clip missing from the resources is silent.
+    void play(Clip clip) override;
     // Stops the clip playing and lets go of the sound server until the next clip.
     void release() override;
 

@@ -8,6 +8,7 @@ class QLabel;
 
 namespace quadrelle::app {
 
+// Fits the count to the caption before the count first shows.
 void layOutComboBanner(const QLabel& caption, QLabel& count);
 
 } // namespace quadrelle::app

@@ -3,8 +3,6 @@
 #include "window/DesignedControls.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QIcon>
 #include <QLabel>
 
 #include <algorithm>
@@ -19,7 +17,6 @@
 #include "window/NewGameButton.h"
 #include "window/SquareWidget.h"
 #include "window/StartLevelSpinner.h"
-#include "platform/Resources.h"
 #include "platform/Translations.h"
 #include "screen/WindowTexts.h"
 
@@ -95,16 +92,6 @@ void placeControl(QWidget* widget, const ControlDesign& design) {
     applyLook(widget, design);
 }
 
-QIcon loadWindowIcon() {
-    registerResources();
-    QIcon icon;
-    // Every size the resources hold; each file names its own.
-    const QDir icons(QStringLiteral(":/icon"));
-    for (const QFileInfo& file : icons.entryInfoList({QStringLiteral("quadrelle-*.png")}, QDir::Files))
-        icon.addFile(file.filePath());
-    return icon;
-}
-
 QLabel* createLabel(QWidget& window, const ControlDesign& design, DesignedControls& controls) {
     const QString caption = captionOf(design);
     const std::string_view name = design.name;
@@ -177,7 +164,6 @@ void setUpDesignedWindow(QWidget& window) {
     palette.setColor(QPalette::Window, Qt::black);
     window.setPalette(palette);
     window.setAutoFillBackground(true);
-    window.setWindowIcon(loadWindowIcon());
 }
 
 DesignedControls buildDesignedControls(QWidget& window) {

@@ -24,29 +24,33 @@ namespace {
 // and drawn at half its size, which keeps the square 60 logical pixels wide.
 QPixmap loadPicture(const QString& path, qreal devicePixelRatio) {
     if (devicePixelRatio > 1.0) {
-        QPixmap sharp(QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png")));
+        const QString sharpPath = QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
+        QPixmap sharp = QPixmap::fromImage(readPng(sharpPath));
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2.0);
             return sharp;
         }
     }
-    return QPixmap(path);
+    return QPixmap::fromImage(readPng(path));
 }
 
 } // namespace
 
-TemplatePictures::TemplatePictures(bool withSymbols) : withSymbols_(withSymbols) {
+TemplatePictures::TemplatePictures(bool withSymbols)
+    : withSymbols_(withSymbols), devicePixelRatio_(qGuiApp ? qGuiApp->devicePixelRatio() : 1.0) {
     registerResources();
-    const qreal devicePixelRatio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    for (int n = 0; n < kPictureCount; ++n) {
-        const auto picture = static_cast<Picture>(n);
-        QPixmap& pixmap = pixmaps_[static_cast<std::size_t>(n)];
-        const QString path = resourcePathOf(picture, withSymbols);
-        pixmap = loadPicture(path, devicePixelRatio);
+}
+
+const QPixmap& TemplatePictures::operator[](Picture picture) const {
+    std::optional<QPixmap>& slot = pixmaps_[static_cast<std::size_t>(picture)];
+    if (!slot) {
+        const QString path = resourcePathOf(picture, withSymbols_);
+        slot = loadPicture(path, devicePixelRatio_);
         // Only a broken build lacks a picture; the square then shows black.
-        if (pixmap.isNull())
+        if (slot->isNull())
             std::fprintf(stderr, "quadrelle: picture %s missing from the resources\n", qPrintable(path));
     }
+    return *slot;
 }
 
 } // namespace quadrelle::app

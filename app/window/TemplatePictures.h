@@ -2,12 +2,14 @@
 // The 23 template pictures the squares copy from, loaded from the resources as
 // ":/pictures/<name>.png", or "<name>@2x.png" when a screen has a device pixel ratio above 1.
 // With colour symbols the coloured pictures come from ":/pictures/symbols/" instead, where
-// each also carries its colour's symbol; the empty picture has no symbol.
+// each also carries its colour's symbol; the empty picture has no symbol. Each is read the
+// first time it is asked for, so the first frame waits only for those on the first board.
 #pragma once
 
 #include <QPixmap>
 
 #include <array>
+#include <optional>
 
 #include "screen/Screen.h"
 
@@ -19,11 +21,12 @@ public:
 
     bool withSymbols() const { return withSymbols_; }
 
-    const QPixmap& operator[](Picture picture) const { return pixmaps_[static_cast<std::size_t>(picture)]; }
+    const QPixmap& operator[](Picture picture) const;
 
 private:
     bool withSymbols_;
-    std::array<QPixmap, kPictureCount> pixmaps_;
+    qreal devicePixelRatio_;
+    mutable std::array<std::optional<QPixmap>, kPictureCount> pixmaps_;
 };
 
 QString resourcePathOf(Picture picture, bool withSymbols = false);

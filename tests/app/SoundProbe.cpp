@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
-// quadrelle-sound-probe: plays the game's clips through the game's own QtSoundPlayer, for the
-// recording checks. Each argument "N@MS" plays clip N at MS milliseconds after the start of its
+// quadrelle-sound-probe: plays the game's clips as the game does, through the sound module it
+// loads from beside itself (the probe is built into the game's folder), for the recording
+// checks. Each argument "N@MS" plays clip N at MS milliseconds after the start of its
 // section; the argument "wait" lets the last clip end, prints "waiting" and starts a new section
 // when a line arrives on standard input (the check restarts the sound server meanwhile). Every clip started
 // is printed as "played N at MS", MS counted from the probe's start. The probe exits 1.8 s after the last
-// clip, or at once with status 2 when the clips are missing. The argument "off" lets the last
+// clip, or at once with status 2 when the sound module does not load. The argument "off" lets the last
 // clip end, then turns the game's sound switch off: the clips after it are asked for but must
 // not sound.
-#include "sound/QtSoundPlayer.h"
+#include "sound/ModuleSoundDevice.h"
 #include "sound/SoundSwitch.h"
 
 #include <QElapsedTimer>
@@ -18,7 +19,7 @@
 #include <unistd.h>
 
 using quadrelle::Clip;
-using quadrelle::app::QtSoundPlayer;
+using quadrelle::app::ModuleSoundDevice;
 using quadrelle::play::SoundSwitch;
 
 namespace {
@@ -27,8 +28,8 @@ constexpr int kTailMs = 1800;
 
 class Probe : public QObject {
 public:
-    Probe(QStringList steps, QtSoundPlayer& player)
-        : steps_(std::move(steps)), player_(player), switch_(player) {
+    Probe(QStringList steps, quadrelle::play::SoundDevice& device)
+        : steps_(std::move(steps)), switch_(device) {
         clock_.start();
     }
 
@@ -74,7 +75,6 @@ private:
     }
 
     QStringList steps_;
-    QtSoundPlayer& player_;
     SoundSwitch switch_;
     QElapsedTimer clock_;
     qint64 sectionStart_ = 0;
@@ -85,10 +85,10 @@ private:
 
 int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
-    QtSoundPlayer player;
+    ModuleSoundDevice player(quadrelle::app::soundModulePaths());
     player.prepare(true);
-    if (!player.isReady()) {
-        std::fprintf(stderr, "quadrelle-sound-probe: the clips are missing\n");
+    if (!player.isLoaded()) {
+        std::fprintf(stderr, "quadrelle-sound-probe: the sound module did not load\n");
         return 2;
     }
     Probe probe(QGuiApplication::arguments().mid(1), player);

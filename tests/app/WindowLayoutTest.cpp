@@ -10,6 +10,7 @@
 
 #include "window/ControlLayout.h"
 #include "window/Notice.h"
+#include "window/WindowIcon.h"
 #include "TestMain.h"
 #include "TestWindow.h"
 
@@ -33,9 +34,9 @@ private slots:
         QVERIFY(w->autoFillBackground());
     }
 
+    // Given to the window once its first frame is drawn.
     void windowIconHasEverySizeOfTheResources() {
-        TestWindow w;
-        const QList<QSize> sizes = w->windowIcon().availableSizes();
+        const QList<QSize> sizes = windowIconFromResources().availableSizes();
         for (int size : {32, 48, 64, 128, 256})
             QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
     }
