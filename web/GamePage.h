@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: MIT
+// The game in a browser page: the designed window on one <canvas>, around one play session.
+// It hands the session every mouse, key and timer event and draws the session's screen after
+// each, at the next animation frame; nothing runs while nothing happens. The settings are kept
+// in the browser's storage. No game rule lives here.
+#pragma once
+
+#include <emscripten/html5.h>
+#include <emscripten/val.h>
+
+#include <optional>
+
+#include "BrowserAlarm.h"
+#include "BrowserTimers.h"
+#include "Canvas2D.h"
+#include "DesignedWindow.h"
+#include "LocalStorage.h"
+#include "NoticeBanner.h"
+#include "PageFit.h"
+#include "SquarePictures.h"
+#include "session/Session.h"
+#include "sound/SoundDevice.h"
+
+namespace quadrelle::web {
+
+// Where the keyboard's focus is: the designed window's chain is the button, the spinner, then
+// the board.
+enum class Focus { NewGame, Spinner, Board };
+
+class GamePage final : private play::SessionView {
+public:
+    GamePage(emscripten::val canvas, play::SoundDevice& sound, play::Language language);
+    GamePage(const GamePage&) = delete;
+    GamePage& operator=(const GamePage&) = delete;
+    ~GamePage() override;
+
+    // Deals the first game and starts listening to the page's events.
+    void start(GameNumber firstGame);
+
+    // Called back by the page.
+    void requestRedraw();
+    void fontsArrived();
+    void addressChanged();
+    void saveSettings() { session_.saveAll(); }
+
+    const play::Session& session() const { return session_; }
+    bool ready() const { return fontsArrived_ && pictures_.allArrived(); }
+    const NoticeBanner& notice() const { return notice_; }
+
+private:
+    struct Grab {
+        std::optional<int> square;
+        std::optional<DesignedTarget> control;
+        std::optional<SpinnerArrow> arrow;
+    };
+
+    void listen();
+    static EM_BOOL onMouseDown(int, const EmscriptenMouseEvent* event, void* page);
+    static EM_BOOL onMouseUp(int, const EmscriptenMouseEvent* event, void* page);
+    static EM_BOOL onMouseMove(int, const EmscriptenMouseEvent* event, void* page);
+    static EM_BOOL onKeyDown(int, const EmscriptenKeyboardEvent* event, void* page);
+    static EM_BOOL onResize(int, const EmscriptenUiEvent*, void* page);
+    static EM_BOOL onVisibility(int, const EmscriptenVisibilityChangeEvent* event, void* page);
+    static EM_BOOL onAnimationFrame(double, void* page);
+
+    void mouseDown(const EmscriptenMouseEvent& event);
+    void mouseUp(const EmscriptenMouseEvent& event);
+    void mouseMove(const EmscriptenMouseEvent& event);
+    bool keyDown(const EmscriptenKeyboardEvent& event);
+    bool controlKey(std::string_view key, bool repeated);
+    void pressControl(DesignedTarget control, Point point);
+    void releaseControl(DesignedTarget control, Point point);
+    void stepStartLevel(SpinnerArrow arrow);
+    void clearHighScoreAsked();
+    void playGameNumberAsked();
+    void moveFocus(bool backwards);
+    void fit();
+    void redraw();
+
+    void screenChanged() override;
+    void bestScoresEntered(int rank) override;
+
+    BrowserTimers timers_;
+    BrowserAlarm hintAlarm_{[this] { session_.hintExpired(); }};
+    LocalStorage storage_;
+    play::Language language_;
+    play::Session session_;
+    Canvas2D canvas_;
+    Fit fit_{};
+    SquarePictures pictures_;
+    DesignedWindow window_;
+    NoticeBanner notice_{[this] { requestRedraw(); }};
+    ControlLooks looks_;
+    std::optional<Grab> grab_;
+    Focus focus_ = Focus::NewGame;
+    // Focus frames show once the keyboard has moved the focus, as the desktop's style does.
+    bool focusShown_ = false;
+    bool fontsArrived_ = false;
+    bool redrawPending_ = false;
+};
+
+} // namespace quadrelle::web
