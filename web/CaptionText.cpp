@@ -10,24 +10,66 @@ std::string CaptionFont::css() const {
     return std::string(bold ? "bold " : "") + std::to_string(pixelSize) + "px " + kCaptionFamilies;
 }
 
+namespace {
+
+constexpr std::string_view kSoftHyphen = "\u00AD";
+
+// A caption cut where a line may break: after a space, or at a soft hyphen, which shows as a
+// hyphen only where the line breaks.
+struct Piece {
+    std::string text;
+    bool softBreak;
+};
+
+std::vector<Piece> piecesOf(std::string_view text) {
+    std::vector<Piece> pieces;
+    std::string piece;
+    for (std::size_t at = 0; at < text.size();) {
+        if (text.substr(at).starts_with(kSoftHyphen)) {
+            pieces.push_back({std::move(piece), true});
+            piece.clear();
+            at += kSoftHyphen.size();
+        } else if (text[at] == ' ') {
+            if (!piece.empty()) pieces.push_back({std::move(piece), false});
+            piece.clear();
+            ++at;
+        } else {
+            piece += text[at++];
+        }
+    }
+    if (!piece.empty() || pieces.empty()) pieces.push_back({std::move(piece), false});
+    return pieces;
+}
+
+} // namespace
+
+std::string withoutSoftHyphens(std::string_view text) {
+    std::string plain;
+    for (std::size_t at = 0; at < text.size();) {
+        if (text.substr(at).starts_with(kSoftHyphen)) {
+            at += kSoftHyphen.size();
+        } else {
+            plain += text[at++];
+        }
+    }
+    return plain;
+}
+
 std::vector<std::string> wrapWords(Canvas2D& canvas, std::string_view text, double width) {
+    const std::vector<Piece> pieces = piecesOf(text);
     std::vector<std::string> lines;
-    std::string line;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const std::size_t end = std::min(text.find(' ', at), text.size());
-        const std::string_view word = text.substr(at, end - at);
-        at = end + 1;
-        if (word.empty()) continue;
-        const std::string longer = line.empty() ? std::string(word) : line + " " + std::string(word);
-        if (!line.empty() && canvas.textWidth(longer) > width) {
-            lines.push_back(std::move(line));
-            line = std::string(word);
+    std::string line = pieces.front().text;
+    for (std::size_t i = 1; i < pieces.size(); ++i) {
+        const bool afterSoftBreak = pieces[i - 1].softBreak;
+        const std::string longer = line + (afterSoftBreak ? "" : " ") + pieces[i].text;
+        if (canvas.textWidth(longer) > width) {
+            lines.push_back(afterSoftBreak ? line + "-" : line);
+            line = pieces[i].text;
         } else {
             line = longer;
         }
     }
-    if (!line.empty() || lines.empty()) lines.push_back(std::move(line));
+    lines.push_back(std::move(line));
     return lines;
 }
 
@@ -40,7 +82,7 @@ double lineSpacing(Canvas2D& canvas, const CaptionFont& font) {
 bool captionFits(Canvas2D& canvas, const CaptionFont& font, std::string_view text, double width, double height,
                  bool wordWrap) {
     canvas.setFont(font.css());
-    if (!wordWrap) return canvas.textWidth(text) <= width;
+    if (!wordWrap) return canvas.textWidth(withoutSoftHyphens(text)) <= width;
     const std::vector<std::string> lines = wrapWords(canvas, text, width);
     double widest = 0;
     for (const std::string& line : lines) widest = std::max(widest, canvas.textWidth(line));

@@ -25,8 +25,11 @@ struct CaptionFont {
 };
 
 // The lines a caption takes in a box that wide: words move to the next line when the line
-// would be too wide; a word wider than the box stands on a line of its own.
+// would be too wide; a word wider than the box stands on a line of its own. A soft hyphen is
+// a place to break too, shown as a hyphen where the line breaks and not at all elsewhere.
 std::vector<std::string> wrapWords(Canvas2D& canvas, std::string_view text, double width);
+
+std::string withoutSoftHyphens(std::string_view text);
 
 // The gap from one line's baseline to the next.
 double lineSpacing(Canvas2D& canvas, const CaptionFont& font);

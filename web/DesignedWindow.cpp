@@ -130,7 +130,7 @@ void DesignedWindow::drawLabel(Canvas2D& canvas, const Control& control, std::st
     const double ascent = std::round(metrics.ascent);
     const double spacing = ascent + std::round(metrics.descent);
     const std::vector<std::string> lines =
-        design.wordWrap ? wrapWords(canvas, text, r.width) : std::vector<std::string>{std::string(text)};
+        design.wordWrap ? wrapWords(canvas, text, r.width) : std::vector<std::string>{withoutSoftHyphens(text)};
     for (std::size_t i = 0; i < lines.size(); ++i)
         canvas.fillText(lines[i], anchorX(r, align), r.y + ascent + spacing * static_cast<double>(i), fore, align);
     canvas.restore();
@@ -141,7 +141,7 @@ void DesignedWindow::drawLabel(Canvas2D& canvas, const Control& control, std::st
 void DesignedWindow::drawComboCount(Canvas2D& canvas, const Control& count, std::string_view text) const {
     const Control& caption = controlNamed("LabelComboT");
     canvas.setFont(caption.font.css());
-    const double captionEnd = caption.place.x + canvas.textWidth(caption.caption);
+    const double captionEnd = caption.place.x + canvas.textWidth(withoutSoftHyphens(caption.caption));
     const int covered = std::clamp(static_cast<int>(std::ceil(captionEnd - count.place.x)), 0, count.place.width);
     Control shifted = count;
     shifted.place.x += covered;

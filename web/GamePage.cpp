@@ -142,6 +142,8 @@ EM_BOOL GamePage::onAnimationFrame(double, void* page) {
 }
 
 void GamePage::mouseDown(const EmscriptenMouseEvent& event) {
+    // The browser lets the page's audio start only in answer to the player.
+    session_.prepareSound();
     const Point point = designedPointOf(canvas_, event.clientX, event.clientY);
     if (!grab_) {
         grab_ = Grab{squareAt(point), window_.targetAt(point), std::nullopt};
@@ -237,6 +239,7 @@ void GamePage::playGameNumberAsked() {
 }
 
 bool GamePage::keyDown(const EmscriptenKeyboardEvent& event) {
+    session_.prepareSound();
     const std::string key = portableKeyText(event);
     if (key.empty()) return false;
     if (key == "Tab" || key == "Shift+Tab") {

@@ -16,7 +16,7 @@ constexpr Colour kDownTop{222, 222, 222};
 constexpr Colour kDownBottom{232, 232, 232};
 constexpr Colour kCaption{0, 0, 0};
 // The style's frame, and the caption's own margin at the sides.
-constexpr int kFrame = 4;
+constexpr int kFrame = 2;
 constexpr int kSideMargin = 3;
 // A pressed button's caption moves this far right and down.
 constexpr int kDownShift = 1;

@@ -9,12 +9,12 @@
 #include "GamePage.h"
 #include "PageAddress.h"
 #include "PageBindings.h"
-#include "sound/SilentSound.h"
+#include "WebAudioSound.h"
 
 using namespace quadrelle::web;
 
 int main() {
-    static quadrelle::play::SilentSound sound;
+    static WebAudioSound sound;
     const emscripten::val canvas = emscripten::val::global("document").call<emscripten::val>(
         "getElementById", std::string("screen"));
     auto* page = new GamePage(canvas, sound, browserLanguage());
