@@ -38,7 +38,8 @@ void drawBadge(Canvas2D& canvas, const Frame& frame, HintMove move) {
     case HintMove::StepUp:
     case HintMove::StepDown: {
         const double tip = move == HintMove::StepUp ? -r : r;
-        canvas.fillPolygon({{c.x - r, c.y - tip * 0.8}, {c.x + r, c.y - tip * 0.8}, {c.x, c.y + tip}}, kBlack);
+        canvas.fillPolygon({{c.x - r, c.y - tip * 0.8}, {c.x + r, c.y - tip * 0.8}, {c.x, c.y + tip}},
+                           kBlack);
         break;
     }
     case HintMove::Search:
@@ -57,7 +58,8 @@ void drawBadge(Canvas2D& canvas, const Frame& frame, HintMove move) {
 std::optional<int> squareAt(Point point) {
     for (int square = 0; square < play::kSquareCount; ++square) {
         const play::PixelRect r = play::squareRect(square);
-        if (point.x >= r.x && point.x < r.x + r.width && point.y >= r.y && point.y < r.y + r.height) return square;
+        if (point.x >= r.x && point.x < r.x + r.width && point.y >= r.y && point.y < r.y + r.height)
+            return square;
     }
     return std::nullopt;
 }

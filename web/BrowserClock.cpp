@@ -17,8 +17,8 @@ play::CalendarDate todayHere() {
 
 GameNumber gameNumberFromClock() {
     // The browser's clock counts whole milliseconds (or coarser), so those are what vary.
-    const auto milliseconds =
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch());
+    const auto milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::system_clock::now().time_since_epoch());
     return {static_cast<std::uint64_t>(milliseconds.count()) % 1'000'000'000U};
 }
 

@@ -17,7 +17,8 @@ play::Language browserLanguage() {
         for (int i = 0; i < count; ++i) preferred.push_back(languages[i].as<std::string>());
     }
     // Older browsers give one language only.
-    if (preferred.empty() && navigator["language"].isString()) preferred.push_back(navigator["language"].as<std::string>());
+    if (preferred.empty() && navigator["language"].isString())
+        preferred.push_back(navigator["language"].as<std::string>());
     return play::languageOf(preferred);
 }
 

@@ -8,8 +8,8 @@ namespace quadrelle::web {
 using emscripten::val;
 
 std::string cssColour(Colour c) {
-    return "rgba(" + std::to_string(c.red) + "," + std::to_string(c.green) + "," + std::to_string(c.blue) + "," +
-           std::to_string(c.alpha) + ")";
+    return "rgba(" + std::to_string(c.red) + "," + std::to_string(c.green) + "," + std::to_string(c.blue) +
+           "," + std::to_string(c.alpha) + ")";
 }
 
 namespace {
@@ -58,7 +58,8 @@ void Canvas2D::fillPolygon(const std::vector<Point>& corners, Colour colour) {
     if (corners.empty()) return;
     context_.call<void>("beginPath");
     context_.call<void>("moveTo", corners.front().x, corners.front().y);
-    for (std::size_t i = 1; i < corners.size(); ++i) context_.call<void>("lineTo", corners[i].x, corners[i].y);
+    for (std::size_t i = 1; i < corners.size(); ++i)
+        context_.call<void>("lineTo", corners[i].x, corners[i].y);
     context_.call<void>("closePath");
     setFill(colour);
     context_.call<void>("fill");
@@ -124,7 +125,9 @@ FontMetrics Canvas2D::fontMetrics(double pixelSize) {
 }
 
 void Canvas2D::fillText(std::string_view text, double x, double baselineY, Colour colour, TextAlign align) {
-    const char* alignment = align == TextAlign::Left ? "left" : align == TextAlign::Right ? "right" : "center";
+    const char* alignment = align == TextAlign::Left    ? "left"
+                            : align == TextAlign::Right ? "right"
+                                                        : "center";
     context_.set("textAlign", std::string(alignment));
     context_.set("textBaseline", std::string("alphabetic"));
     setFill(colour);

@@ -50,8 +50,8 @@ public:
     void strokeCircle(Point centre, double radius, Colour colour, double lineWidth);
     // A rectangle with rounded corners, filled with a gradient from top to bottom (vertical) or
     // from left to right, and outlined.
-    void fillGradientRect(double x, double y, double width, double height, Colour from, Colour to, bool vertical,
-                          double cornerRadius = 0);
+    void fillGradientRect(double x, double y, double width, double height, Colour from, Colour to,
+                          bool vertical, double cornerRadius = 0);
     void drawImage(const emscripten::val& image, double x, double y, double width, double height);
 
     void setFont(const std::string& font);

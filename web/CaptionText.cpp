@@ -79,8 +79,8 @@ double lineSpacing(Canvas2D& canvas, const CaptionFont& font) {
     return std::round(metrics.ascent) + std::round(metrics.descent);
 }
 
-bool captionFits(Canvas2D& canvas, const CaptionFont& font, std::string_view text, double width, double height,
-                 bool wordWrap) {
+bool captionFits(Canvas2D& canvas, const CaptionFont& font, std::string_view text, double width,
+                 double height, bool wordWrap) {
     canvas.setFont(font.css());
     if (!wordWrap) return canvas.textWidth(withoutSoftHyphens(text)) <= width;
     const std::vector<std::string> lines = wrapWords(canvas, text, width);
@@ -91,7 +91,8 @@ bool captionFits(Canvas2D& canvas, const CaptionFont& font, std::string_view tex
 
 CaptionFont fittedFont(Canvas2D& canvas, CaptionFont font, std::string_view text, double width, double height,
                        bool wordWrap) {
-    while (font.pixelSize > kSmallestFittedPixelSize && !captionFits(canvas, font, text, width, height, wordWrap))
+    while (font.pixelSize > kSmallestFittedPixelSize &&
+           !captionFits(canvas, font, text, width, height, wordWrap))
         --font.pixelSize;
     return font;
 }

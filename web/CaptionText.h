@@ -34,8 +34,8 @@ std::string withoutSoftHyphens(std::string_view text);
 // The gap from one line's baseline to the next.
 double lineSpacing(Canvas2D& canvas, const CaptionFont& font);
 
-bool captionFits(Canvas2D& canvas, const CaptionFont& font, std::string_view text, double width, double height,
-                 bool wordWrap);
+bool captionFits(Canvas2D& canvas, const CaptionFont& font, std::string_view text, double width,
+                 double height, bool wordWrap);
 // The largest size up to the font's own at which the caption fits.
 CaptionFont fittedFont(Canvas2D& canvas, CaptionFont font, std::string_view text, double width, double height,
                        bool wordWrap);

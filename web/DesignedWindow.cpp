@@ -47,7 +47,7 @@ bool contains(const PixelRect& r, Point p) {
 std::optional<std::string> counterText(std::string_view name, const play::Screen& screen) {
     const play::Captions& c = screen.captions;
     const std::pair<std::string_view, const std::string*> counters[] = {
-        {"LabelCombo", &c.comboCount}, {"LabelScore", &c.score},       {"LabelHiScore", &c.highScore},
+        {"LabelCombo", &c.comboCount}, {"LabelScore", &c.score},        {"LabelHiScore", &c.highScore},
         {"LabelLevel", &c.level},      {"LabelLeft", &c.reactionsLeft}, {"LabelRemoves", &c.removes},
         {"LevelTxt", &c.startLevel},
     };
@@ -82,17 +82,22 @@ const DesignedWindow::Control& DesignedWindow::controlNamed(std::string_view nam
 void DesignedWindow::fitCaptions(Canvas2D& canvas) {
     for (Control& control : controls_) {
         const ControlDesign& design = *control.design;
-        control.font = {design.font == play::FontSize::None ? 13 : play::pixelSizeOf(design.font), design.bold};
+        control.font = {design.font == play::FontSize::None ? 13 : play::pixelSizeOf(design.font),
+                        design.bold};
         // The English keeps its designed size, as the desktop's does.
         if (control.caption.empty() || control.caption == design.caption) continue;
-        const PixelRect box = design.kind == ControlKind::Button ? buttonCaptionRect(control.place) : control.place;
-        control.font = fittedFont(canvas, control.font, control.caption, box.width, box.height, design.wordWrap);
+        const PixelRect box =
+            design.kind == ControlKind::Button ? buttonCaptionRect(control.place) : control.place;
+        control.font =
+            fittedFont(canvas, control.font, control.caption, box.width, box.height, design.wordWrap);
     }
     for (const play::CaptionGroup group : play::captionGroups()) {
         int pixels = 1000;
         for (const char* name : group) pixels = std::min(pixels, controlNamed(name).font.pixelSize);
         for (Control& control : controls_)
-            if (std::find_if(group.begin(), group.end(), [&](const char* n) { return std::string_view(n) == control.design->name; }) != group.end())
+            if (std::find_if(group.begin(), group.end(), [&](const char* n) {
+                    return std::string_view(n) == control.design->name;
+                }) != group.end())
                 control.font.pixelSize = pixels;
     }
 }
@@ -103,7 +108,9 @@ void DesignedWindow::draw(Canvas2D& canvas, const play::Screen& screen, const Co
         const std::string_view name = design.name;
         if (!isShown(name, design, screen)) continue;
         switch (design.kind) {
-        case ControlKind::Button: drawNewGameButton(canvas, control.place, control.caption, control.font, looks.newGame); break;
+        case ControlKind::Button:
+            drawNewGameButton(canvas, control.place, control.caption, control.font, looks.newGame);
+            break;
         case ControlKind::ScrollBar: drawStartLevelSpinner(canvas, control.place, looks.spinner); break;
         case ControlKind::Label: {
             const std::optional<std::string> counter = counterText(name, screen);
@@ -129,10 +136,12 @@ void DesignedWindow::drawLabel(Canvas2D& canvas, const Control& control, std::st
     const FontMetrics metrics = canvas.fontMetrics(control.font.pixelSize);
     const double ascent = std::round(metrics.ascent);
     const double spacing = ascent + std::round(metrics.descent);
-    const std::vector<std::string> lines =
-        design.wordWrap ? wrapWords(canvas, text, r.width) : std::vector<std::string>{withoutSoftHyphens(text)};
+    const std::vector<std::string> lines = design.wordWrap
+                                               ? wrapWords(canvas, text, r.width)
+                                               : std::vector<std::string>{withoutSoftHyphens(text)};
     for (std::size_t i = 0; i < lines.size(); ++i)
-        canvas.fillText(lines[i], anchorX(r, align), r.y + ascent + spacing * static_cast<double>(i), fore, align);
+        canvas.fillText(lines[i], anchorX(r, align), r.y + ascent + spacing * static_cast<double>(i), fore,
+                        align);
     canvas.restore();
 }
 
@@ -142,7 +151,8 @@ void DesignedWindow::drawComboCount(Canvas2D& canvas, const Control& count, std:
     const Control& caption = controlNamed("LabelComboT");
     canvas.setFont(caption.font.css());
     const double captionEnd = caption.place.x + canvas.textWidth(withoutSoftHyphens(caption.caption));
-    const int covered = std::clamp(static_cast<int>(std::ceil(captionEnd - count.place.x)), 0, count.place.width);
+    const int covered =
+        std::clamp(static_cast<int>(std::ceil(captionEnd - count.place.x)), 0, count.place.width);
     Control shifted = count;
     shifted.place.x += covered;
     shifted.place.width -= covered;
@@ -150,7 +160,8 @@ void DesignedWindow::drawComboCount(Canvas2D& canvas, const Control& count, std:
 }
 
 std::optional<DesignedTarget> DesignedWindow::targetAt(Point point) const {
-    for (const DesignedTarget target : {DesignedTarget::ClearHighScore, DesignedTarget::NewGame, DesignedTarget::Spinner})
+    for (const DesignedTarget target :
+         {DesignedTarget::ClearHighScore, DesignedTarget::NewGame, DesignedTarget::Spinner})
         if (contains(rectOf(target), point)) return target;
     return std::nullopt;
 }

@@ -21,11 +21,14 @@ namespace {
 using emscripten::val;
 
 constexpr auto kCanvasTarget = "#screen";
+constexpr int kSpinnerRepeatDelayMs = 500;
+constexpr int kSpinnerRepeatMs = 50;
 
 // The question the desktop asks before "[x]" clears the high score.
 constexpr auto kClearHiscoreContext = "ClearHiscorePrompt";
 constexpr auto kClearHiscoreTitle = PLAY_TEXT("ClearHiscorePrompt", "Clear Hiscore");
-constexpr auto kClearHiscoreQuestion = PLAY_TEXT("ClearHiscorePrompt", "Do you really want to clear the hiscore?");
+constexpr auto kClearHiscoreQuestion =
+    PLAY_TEXT("ClearHiscorePrompt", "Do you really want to clear the hiscore?");
 
 HeldKeys heldKeysOf(const EmscriptenMouseEvent& event) {
     return {event.shiftKey != 0, event.ctrlKey != 0, event.altKey != 0};
@@ -34,8 +37,8 @@ HeldKeys heldKeysOf(const EmscriptenMouseEvent& event) {
 std::optional<play::BoardKey> boardKeyOf(std::string_view key) {
     using enum play::BoardKey;
     const std::pair<std::string_view, play::BoardKey> keys[] = {
-        {"Left", Left},    {"Right", Right}, {"Up", Up},         {"Down", Down},         {"Space", Click},
-        {"Return", Click}, {"Enter", Click}, {"PgUp", StepUp},   {"PgDown", StepDown},   {"F", Search},
+        {"Left", Left},    {"Right", Right}, {"Up", Up},       {"Down", Down},       {"Space", Click},
+        {"Return", Click}, {"Enter", Click}, {"PgUp", StepUp}, {"PgDown", StepDown}, {"F", Search},
     };
     for (const auto& [text, boardKey] : keys)
         if (key == text) return boardKey;
@@ -88,8 +91,10 @@ void GamePage::listen() {
     canvas_.element().call<void>("addEventListener", std::string("contextmenu"),
                                  val::module_property("quadrellePreventDefault"));
     const val window = val::global("window");
-    window.call<void>("addEventListener", std::string("pagehide"), val::module_property("quadrelleSaveSettings"));
-    window.call<void>("addEventListener", std::string("hashchange"), val::module_property("quadrelleAddressChanged"));
+    window.call<void>("addEventListener", std::string("pagehide"),
+                      val::module_property("quadrelleSaveSettings"));
+    window.call<void>("addEventListener", std::string("hashchange"),
+                      val::module_property("quadrelleAddressChanged"));
     const val fonts = val::global("document")["fonts"];
     if (fonts.isUndefined()) return fontsArrived();
     const val arrived = val::module_property("quadrelleFontsArrived");
@@ -194,7 +199,7 @@ void GamePage::pressControl(DesignedTarget control, Point point) {
         focus_ = Focus::Spinner;
         grab_->arrow = spinnerArrowAt(window_.rectOf(DesignedTarget::Spinner), point);
         looks_.spinner.held = grab_->arrow;
-        if (grab_->arrow) stepStartLevel(*grab_->arrow);
+        if (grab_->arrow && stepStartLevel(*grab_->arrow)) spinnerRepeat_.start(kSpinnerRepeatDelayMs);
         break;
     case DesignedTarget::ClearHighScore: break;
     }
@@ -205,6 +210,7 @@ void GamePage::releaseControl(DesignedTarget control, Point point) {
     const bool over = window_.targetAt(point) == control;
     looks_.newGame.down = false;
     looks_.spinner.held.reset();
+    spinnerRepeat_.stop();
     requestRedraw();
     switch (control) {
     case DesignedTarget::NewGame:
@@ -217,23 +223,31 @@ void GamePage::releaseControl(DesignedTarget control, Point point) {
     }
 }
 
-void GamePage::stepStartLevel(SpinnerArrow arrow) {
+bool GamePage::stepStartLevel(SpinnerArrow arrow) {
     const int level = session_.screen().startLevel + (arrow == SpinnerArrow::Raise ? 1 : -1);
-    if (level >= kMinStartLevel && level <= kMaxStartLevel) session_.setStartLevel(level);
+    if (level < kMinStartLevel || level > kMaxStartLevel) return false;
+    session_.setStartLevel(level);
+    return true;
+}
+
+void GamePage::repeatSpinnerStep() {
+    if (!grab_ || !grab_->arrow) return;
+    if (stepStartLevel(*grab_->arrow)) spinnerRepeat_.start(kSpinnerRepeatMs);
 }
 
 void GamePage::clearHighScoreAsked() {
-    const std::string question = std::string(play::translate(language_, kClearHiscoreContext, kClearHiscoreTitle)) +
-                                 "\n\n" +
-                                 std::string(play::translate(language_, kClearHiscoreContext, kClearHiscoreQuestion));
+    const std::string question =
+        std::string(play::translate(language_, kClearHiscoreContext, kClearHiscoreTitle)) + "\n\n" +
+        std::string(play::translate(language_, kClearHiscoreContext, kClearHiscoreQuestion));
     if (val::global("window").call<bool>("confirm", question)) session_.clearHighScore();
 }
 
 void GamePage::playGameNumberAsked() {
-    const auto description = play::translate(language_, play::kShortcutsContext,
-                                             play::shortcutFor(play::ShortcutAction::PlayGameNumber).description);
+    const auto description =
+        play::translate(language_, play::kShortcutsContext,
+                        play::shortcutFor(play::ShortcutAction::PlayGameNumber).description);
     const val answer = val::global("window").call<val>("prompt", std::string(description),
-                                                         std::to_string(session_.screen().gameNumber.value));
+                                                       std::to_string(session_.screen().gameNumber.value));
     if (!answer.isString()) return;
     if (const auto number = play::parseGameNumber(answer.as<std::string>())) session_.newGame(*number);
 }
@@ -268,9 +282,12 @@ bool GamePage::controlKey(std::string_view key, bool repeated) {
         if (!repeated) session_.newGame(gameNumberFromClock());
         return true;
     case Focus::Spinner:
-        if (key == "Up" || key == "PgUp") stepStartLevel(SpinnerArrow::Raise);
-        else if (key == "Down" || key == "PgDown") stepStartLevel(SpinnerArrow::Lower);
-        else return false;
+        if (key == "Up" || key == "PgUp")
+            stepStartLevel(SpinnerArrow::Raise);
+        else if (key == "Down" || key == "PgDown")
+            stepStartLevel(SpinnerArrow::Lower);
+        else
+            return false;
         return true;
     case Focus::Board:
         if (const auto boardKey = boardKeyOf(key)) {
@@ -285,7 +302,8 @@ bool GamePage::controlKey(std::string_view key, bool repeated) {
 
 void GamePage::moveFocus(bool backwards) {
     constexpr Focus kChain[] = {Focus::NewGame, Focus::Spinner, Focus::Board};
-    const auto at = static_cast<int>(std::find(std::begin(kChain), std::end(kChain), focus_) - std::begin(kChain));
+    const auto at =
+        static_cast<int>(std::find(std::begin(kChain), std::end(kChain), focus_) - std::begin(kChain));
     focus_ = kChain[(at + (backwards ? 2 : 1)) % 3];
     focusShown_ = true;
     requestRedraw();

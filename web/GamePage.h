@@ -70,7 +70,9 @@ private:
     bool controlKey(std::string_view key, bool repeated);
     void pressControl(DesignedTarget control, Point point);
     void releaseControl(DesignedTarget control, Point point);
-    void stepStartLevel(SpinnerArrow arrow);
+    // False when the start level is at that end already.
+    bool stepStartLevel(SpinnerArrow arrow);
+    void repeatSpinnerStep();
     void clearHighScoreAsked();
     void playGameNumberAsked();
     void moveFocus(bool backwards);
@@ -90,6 +92,8 @@ private:
     SquarePictures pictures_;
     DesignedWindow window_;
     NoticeBanner notice_{[this] { requestRedraw(); }};
+    // A spinner arrow held down steps again and again, as the desktop's scroll bar does.
+    BrowserAlarm spinnerRepeat_{[this] { repeatSpinnerStep(); }};
     ControlLooks looks_;
     std::optional<Grab> grab_;
     Focus focus_ = Focus::NewGame;

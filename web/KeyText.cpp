@@ -11,8 +11,8 @@ namespace {
 
 // The keys whose DOM names differ from the portable ones.
 constexpr std::pair<std::string_view, std::string_view> kRenamed[] = {
-    {"ArrowUp", "Up"},  {"ArrowDown", "Down"},       {"ArrowLeft", "Left"}, {"ArrowRight", "Right"},
-    {"PageUp", "PgUp"}, {"PageDown", "PgDown"},      {" ", "Space"},        {"ContextMenu", "Menu"},
+    {"ArrowUp", "Up"},  {"ArrowDown", "Down"},  {"ArrowLeft", "Left"}, {"ArrowRight", "Right"},
+    {"PageUp", "PgUp"}, {"PageDown", "PgDown"}, {" ", "Space"},        {"ContextMenu", "Menu"},
     {"Tab", "Tab"},     {"Escape", "Esc"},
 };
 
@@ -25,8 +25,10 @@ std::string keyName(const EmscriptenKeyboardEvent& event) {
         if (key == dom) return std::string(portable);
     // A letter by its place on the keyboard, so Shift or a layout's accents do not change it.
     if (code.size() == 4 && code.starts_with("Key")) return std::string(1, code[3]);
-    if (key.size() == 1) return std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(key[0]))));
-    if (key.size() >= 2 && key[0] == 'F' && std::isdigit(static_cast<unsigned char>(key[1]))) return std::string(key);
+    if (key.size() == 1)
+        return std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(key[0]))));
+    if (key.size() >= 2 && key[0] == 'F' && std::isdigit(static_cast<unsigned char>(key[1])))
+        return std::string(key);
     return {};
 }
 

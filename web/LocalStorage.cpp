@@ -97,7 +97,9 @@ bool setOrRemove(const std::string& name, const std::optional<std::string>& valu
 } // namespace
 
 LocalStorage::LocalStorage() : persistent_(quadrelle_storage_usable() != 0) {
-    if (!persistent_) std::fprintf(stderr, "Quadrelle!: the browser keeps no settings for this page; they last until it closes\n");
+    if (!persistent_)
+        std::fprintf(stderr,
+                     "Quadrelle!: the browser keeps no settings for this page; they last until it closes\n");
 }
 
 play::StoredTexts LocalStorage::read() const {
@@ -117,7 +119,8 @@ bool LocalStorage::update(const ChangeOf& changeOf) {
 
     // Written one name at a time; a name the browser refuses puts back what was written so far.
     std::vector<std::string> written;
-    const auto valueIn = [](const play::StoredTexts& texts, const std::string& name) -> std::optional<std::string> {
+    const auto valueIn = [](const play::StoredTexts& texts,
+                            const std::string& name) -> std::optional<std::string> {
         const auto found = texts.find(name);
         return found == texts.end() ? std::nullopt : std::optional(found->second);
     };

@@ -24,7 +24,8 @@ constexpr int kDownShift = 1;
 } // namespace
 
 play::PixelRect buttonCaptionRect(play::PixelRect b) {
-    return {b.x + kFrame + kSideMargin, b.y + kFrame, b.width - 2 * (kFrame + kSideMargin), b.height - 2 * kFrame};
+    return {b.x + kFrame + kSideMargin, b.y + kFrame, b.width - 2 * (kFrame + kSideMargin),
+            b.height - 2 * kFrame};
 }
 
 void drawNewGameButton(Canvas2D& canvas, play::PixelRect b, std::string_view caption, const CaptionFont& font,
@@ -47,8 +48,9 @@ void drawNewGameButton(Canvas2D& canvas, play::PixelRect b, std::string_view cap
     canvas.save();
     canvas.clipTo(b.x + 1, b.y + 1, b.width - 2, b.height - 2);
     for (std::size_t i = 0; i < lines.size(); ++i)
-        canvas.fillText(lines[i], text.x + text.width / 2.0, top + std::round(metrics.ascent) + spacing * static_cast<double>(i),
-                        kCaption, TextAlign::Centre);
+        canvas.fillText(lines[i], text.x + text.width / 2.0,
+                        top + std::round(metrics.ascent) + spacing * static_cast<double>(i), kCaption,
+                        TextAlign::Centre);
     canvas.restore();
 }
 

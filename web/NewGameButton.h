@@ -18,7 +18,7 @@ struct ButtonLook {
 // Where the caption is laid out inside the button.
 play::PixelRect buttonCaptionRect(play::PixelRect button);
 
-void drawNewGameButton(Canvas2D& canvas, play::PixelRect button, std::string_view caption, const CaptionFont& font,
-                       ButtonLook look);
+void drawNewGameButton(Canvas2D& canvas, play::PixelRect button, std::string_view caption,
+                       const CaptionFont& font, ButtonLook look);
 
 } // namespace quadrelle::web

@@ -46,7 +46,8 @@ void NoticeBanner::draw(Canvas2D& canvas) const {
     const double top = areaBottom - kBottomGap - height;
     canvas.fillRect(left, top, width, height, kVeil);
     for (std::size_t i = 0; i < lines.size(); ++i)
-        canvas.fillText(lines[i], left + width / 2, top + kPadding / 2 + std::round(metrics.ascent) + spacing * static_cast<double>(i),
+        canvas.fillText(lines[i], left + width / 2,
+                        top + kPadding / 2 + std::round(metrics.ascent) + spacing * static_cast<double>(i),
                         kText, TextAlign::Centre);
 }
 

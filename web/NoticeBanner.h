@@ -16,10 +16,11 @@ public:
     static constexpr int kShownMs = 1500;
 
     // hidden is called when the notice goes, so the page can draw the board without it.
-    explicit NoticeBanner(std::function<void()> hidden) : alarm_([this, hidden = std::move(hidden)] {
-        shown_ = false;
-        hidden();
-    }) {}
+    explicit NoticeBanner(std::function<void()> hidden)
+        : alarm_([this, hidden = std::move(hidden)] {
+              shown_ = false;
+              hidden();
+          }) {}
 
     // Shows the screen's notice when it is a new one.
     void follow(const play::Notice& notice);

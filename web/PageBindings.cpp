@@ -50,7 +50,8 @@ val screenState() {
     // As text: a game number may be larger than a JavaScript number holds exactly.
     state.set("gameNumber", std::to_string(screen.gameNumber.value));
     val pictures = val::array();
-    for (const play::Picture picture : screen.pictures) pictures.call<void>("push", std::string(play::pictureName(picture)));
+    for (const play::Picture picture : screen.pictures)
+        pictures.call<void>("push", std::string(play::pictureName(picture)));
     state.set("pictures", pictures);
     state.set("cursor", screen.cursor);
     state.set("notice", boundPage->notice().isShown() ? boundPage->notice().text() : std::string());

@@ -10,7 +10,8 @@ namespace quadrelle::web {
 using emscripten::val;
 
 Fit fitIn(double viewportWidth, double viewportHeight, double devicePixelRatio) {
-    const double scale = std::max(0.25, std::min(viewportWidth / play::kClientWidth, viewportHeight / play::kClientHeight));
+    const double scale =
+        std::max(0.25, std::min(viewportWidth / play::kClientWidth, viewportHeight / play::kClientHeight));
     const double ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
     // The backing store in whole device pixels, and the CSS size that covers exactly those.
     const int backingWidth = std::max(1, static_cast<int>(std::floor(play::kClientWidth * scale * ratio)));

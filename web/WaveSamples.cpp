@@ -15,7 +15,8 @@ std::uint32_t littleEndian(std::span<const unsigned char> bytes, std::size_t at,
 }
 
 bool tagAt(std::span<const unsigned char> bytes, std::size_t at, std::string_view tag) {
-    return bytes.size() >= at + 4 && std::string_view(reinterpret_cast<const char*>(bytes.data() + at), 4) == tag;
+    return bytes.size() >= at + 4 &&
+           std::string_view(reinterpret_cast<const char*>(bytes.data() + at), 4) == tag;
 }
 
 } // namespace
@@ -50,8 +51,9 @@ std::optional<WaveSamples> waveSamplesOf(std::span<const unsigned char> file) {
         float sum = 0;
         for (int channel = 0; channel < channels; ++channel) {
             const std::size_t at = frame + static_cast<std::size_t>(channel) * bytesPerSample;
-            sum += bits == 8 ? (static_cast<float>(data[at]) - 128.0F) / 128.0F
-                             : static_cast<float>(static_cast<std::int16_t>(littleEndian(data, at, 2))) / 32768.0F;
+            sum += bits == 8
+                       ? (static_cast<float>(data[at]) - 128.0F) / 128.0F
+                       : static_cast<float>(static_cast<std::int16_t>(littleEndian(data, at, 2))) / 32768.0F;
         }
         samples.mono.push_back(sum / static_cast<float>(channels));
     }

@@ -51,7 +51,8 @@ bool WebAudioSound::openContext() {
                 buffers_.push_back(val::null());
                 continue;
             }
-            val buffer = context_->call<val>("createBuffer", 1, static_cast<int>(clip->mono.size()), clip->sampleRate);
+            val buffer =
+                context_->call<val>("createBuffer", 1, static_cast<int>(clip->mono.size()), clip->sampleRate);
             buffer.call<val>("getChannelData", 0)
                 .call<void>("set", val(emscripten::typed_memory_view(clip->mono.size(), clip->mono.data())));
             buffers_.push_back(std::move(buffer));

@@ -15,8 +15,8 @@ using namespace quadrelle::web;
 
 int main() {
     static WebAudioSound sound;
-    const emscripten::val canvas = emscripten::val::global("document").call<emscripten::val>(
-        "getElementById", std::string("screen"));
+    const emscripten::val canvas =
+        emscripten::val::global("document").call<emscripten::val>("getElementById", std::string("screen"));
     auto* page = new GamePage(canvas, sound, browserLanguage());
     bindPage(*page);
     page->start(gameNumberInAddress().value_or(gameNumberFromClock()));
