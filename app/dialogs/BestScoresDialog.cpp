@@ -9,16 +9,24 @@
 #include <QVBoxLayout>
 
 #include "dialogs/PlaceBeside.h"
+#include "platform/Translations.h"
 
 namespace quadrelle::app {
 
 namespace {
 
-enum Column { Rank, Score, Level, Date, GameNumber, ColumnCount };
+using play::BestScoresColumn;
+constexpr int kRankColumn = static_cast<int>(BestScoresColumn::Rank);
 
-QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter) {
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(alignment);
+QString qtText(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Numbers stand to the right, the date in the middle.
+QTableWidgetItem* cell(const std::string& text, BestScoresColumn column) {
+    auto* item = new QTableWidgetItem(qtText(text));
+    item->setTextAlignment(column == BestScoresColumn::Date ? Qt::AlignCenter
+                                                            : Qt::AlignRight | Qt::AlignVCenter);
     item->setFlags(Qt::ItemIsEnabled);
     return item;
 }
@@ -27,26 +35,29 @@ QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignR
 
 BestScoresDialog::BestScoresDialog(const play::BestScores& scores, std::optional<int> newRank,
                                    QWidget* parent)
-    : QDialog(parent), table_(new QTableWidget(0, ColumnCount, this)) {
+    : QDialog(parent), table_(new QTableWidget(0, play::kBestScoresColumns, this)) {
+    const play::BestScoresTable texts = play::bestScoresTable(scores, newRank, gameLanguage());
     setObjectName(QStringLiteral("BestScoresDialog"));
-    setWindowTitle(tr("Best scores"));
+    setWindowTitle(qtText(texts.title));
     table_->setObjectName(QStringLiteral("BestScoresTable"));
     table_->setAccessibleName(windowTitle());
-    table_->setHorizontalHeaderLabels({tr("Rank"), tr("Score"), tr("Level"), tr("Date"), tr("Game number")});
+    QStringList headings;
+    for (const std::string& heading : texts.headings) headings.append(qtText(heading));
+    table_->setHorizontalHeaderLabels(headings);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    fillRows(scores);
+    fillRows(texts);
     if (newRank && *newRank >= 1 && *newRank <= table_->rowCount()) highlightRow(*newRank - 1);
 
-    auto* rankLine = new QLabel(newRank ? tr("This game took rank %1.").arg(*newRank) : QString(), this);
+    auto* rankLine = new QLabel(qtText(texts.rankLine), this);
     rankLine->setObjectName(QStringLiteral("BestScoresRank"));
-    rankLine->setVisible(newRank.has_value());
-    auto* empty = new QLabel(tr("No games in the table yet: a game over with a score enters it."), this);
+    rankLine->setVisible(!texts.rankLine.empty());
+    auto* empty = new QLabel(qtText(texts.emptyLine), this);
     empty->setObjectName(QStringLiteral("BestScoresEmpty"));
-    empty->setVisible(scores.entries().empty());
+    empty->setVisible(!texts.emptyLine.empty());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -62,24 +73,19 @@ BestScoresDialog::BestScoresDialog(const play::BestScores& scores, std::optional
                              2 * table_->frameWidth());
 }
 
-void BestScoresDialog::fillRows(const play::BestScores& scores) {
-    const auto& entries = scores.entries();
-    table_->setRowCount(static_cast<int>(entries.size()));
+void BestScoresDialog::fillRows(const play::BestScoresTable& texts) {
+    table_->setRowCount(static_cast<int>(texts.rows.size()));
     for (int row = 0; row < table_->rowCount(); ++row) {
-        const play::BestScoreEntry& entry = entries[static_cast<std::size_t>(row)];
-        table_->setItem(row, Rank, cell(QString::number(row + 1)));
-        // Numbers as the window writes its counters, without separators; the game number is
-        // typed in like this to replay a game.
-        table_->setItem(row, Score, cell(QString::number(entry.score)));
-        table_->setItem(row, Level, cell(QString::number(entry.level)));
-        table_->setItem(row, Date,
-                        cell(QString::fromStdString(play::dateTextOf(entry.date)), Qt::AlignCenter));
-        table_->setItem(row, GameNumber, cell(QString::number(entry.gameNumber)));
+        const play::BestScoresRow& cells = texts.rows[static_cast<std::size_t>(row)];
+        for (int column = 0; column < play::kBestScoresColumns; ++column)
+            table_->setItem(
+                row, column,
+                cell(cells[static_cast<std::size_t>(column)], static_cast<BestScoresColumn>(column)));
     }
 }
 
 void BestScoresDialog::highlightRow(int row) {
-    for (int column = 0; column < ColumnCount; ++column) {
+    for (int column = 0; column < play::kBestScoresColumns; ++column) {
         QTableWidgetItem* item = table_->item(row, column);
         QFont font = item->font();
         font.setBold(true);
@@ -87,8 +93,8 @@ void BestScoresDialog::highlightRow(int row) {
         item->setBackground(palette().highlight());
         item->setForeground(palette().highlightedText());
     }
-    table_->setCurrentCell(row, Rank);
-    table_->scrollToItem(table_->item(row, Rank));
+    table_->setCurrentCell(row, kRankColumn);
+    table_->scrollToItem(table_->item(row, kRankColumn));
 }
 
 void closeBestScores(QWidget* parent) {

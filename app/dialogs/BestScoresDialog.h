@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
-// The best-scores table as a small window: rank, score, level, date and game number, one row
-// per game. Shown after a game over that entered the table, a line says the new game's rank
-// and its row is highlighted.
+// The best-scores table as a small window, laid out from the play layer's texts of it: rank,
+// score, level, date and game number, one row per game. Shown after a game over that entered
+// the table, a line says the new game's rank and its row is highlighted.
 #pragma once
 
 #include <QDialog>
 
 #include <optional>
 
+#include "screen/BestScoresTable.h"
 #include "settings/BestScores.h"
 
 class QTableWidget;
@@ -25,7 +26,7 @@ public:
     QTableWidget* table() const { return table_; }
 
 private:
-    void fillRows(const play::BestScores& scores);
+    void fillRows(const play::BestScoresTable& texts);
     void highlightRow(int row);
 
     QTableWidget* table_;

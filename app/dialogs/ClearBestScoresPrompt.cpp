@@ -2,16 +2,17 @@
 // The clear-the-best-scores message box.
 #include "dialogs/ClearBestScoresPrompt.h"
 
-#include <QCoreApplication>
 #include <QMessageBox>
+
+#include "platform/Translations.h"
+#include "screen/Questions.h"
 
 namespace quadrelle::app {
 
 bool askToClearBestScores(QWidget* parent) {
-    QMessageBox box(QMessageBox::NoIcon,
-                    QCoreApplication::translate("ClearBestScoresPrompt", kClearBestScoresTitle),
-                    QCoreApplication::translate("ClearBestScoresPrompt", kClearBestScoresQuestion),
-                    QMessageBox::Yes | QMessageBox::No, parent);
+    const play::Question question = play::clearBestScoresQuestion(gameLanguage());
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(question.title),
+                    QString::fromStdString(question.text), QMessageBox::Yes | QMessageBox::No, parent);
     box.setObjectName(QStringLiteral("ClearBestScoresBox"));
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);

@@ -2,15 +2,17 @@
 // The clear-the-high-score message box.
 #include "dialogs/ClearHiscorePrompt.h"
 
-#include <QCoreApplication>
 #include <QMessageBox>
+
+#include "platform/Translations.h"
+#include "screen/Questions.h"
 
 namespace quadrelle::app {
 
 bool askToClearHiscore(QWidget* parent) {
-    QMessageBox box(QMessageBox::NoIcon,
-                    QCoreApplication::translate("ClearHiscorePrompt", kClearHiscoreTitle),
-                    QCoreApplication::translate("ClearHiscorePrompt", kClearHiscoreQuestion),
+    const play::Question question = play::clearHiscoreQuestion(gameLanguage());
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(question.title),
+                    QString::fromStdString(question.text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     box.setObjectName(QStringLiteral("ClearHiscoreBox"));
     box.setDefaultButton(QMessageBox::Yes);

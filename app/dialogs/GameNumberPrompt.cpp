@@ -1,53 +1,33 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/GameNumberPrompt.h"
 
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <limits>
-
+#include "platform/Translations.h"
+#include "screen/Questions.h"
 #include "session/GameNumberText.h"
 
 namespace quadrelle::app {
-
-namespace {
-
-constexpr auto kContext = "GameNumberPrompt";
-
-QString translated(const char* text) {
-    return QCoreApplication::translate(kContext, text);
-}
-
-} // namespace
 
 std::optional<GameNumber> parseGameNumber(const QString& text) {
     return play::parseGameNumber(text.toStdString());
 }
 
 QString gameNumberProblem(const QString& text) {
-    switch (play::gameNumberProblem(text.toStdString())) {
-    case play::GameNumberProblem::None: return {};
-    case play::GameNumberProblem::Empty:
-        return translated(QT_TRANSLATE_NOOP("GameNumberPrompt", "Type a game number."));
-    case play::GameNumberProblem::NotDigits:
-        return translated(QT_TRANSLATE_NOOP("GameNumberPrompt", "A game number has the digits 0 to 9 only."));
-    case play::GameNumberProblem::TooLarge: break;
-    }
-    return translated(QT_TRANSLATE_NOOP("GameNumberPrompt", "A game number is at most %1."))
-        .arg(std::numeric_limits<std::uint64_t>::max());
+    return QString::fromStdString(
+        play::gameNumberProblemText(play::gameNumberProblem(text.toStdString()), gameLanguage()));
 }
 
 GameNumberPrompt::GameNumberPrompt(GameNumber current, QWidget* parent)
     : QDialog(parent), entry_(new QLineEdit(QString::number(current.value), this)), problem_(new QLabel(this)) {
+    const play::Question question = play::gameNumberQuestion(gameLanguage());
     setObjectName(QStringLiteral("GameNumberPrompt"));
-    setWindowTitle(translated(QT_TRANSLATE_NOOP("GameNumberPrompt", "Play game number")));
-    auto* label = new QLabel(
-        translated(QT_TRANSLATE_NOOP("GameNumberPrompt", "Game number (the same number deals the same boards):")),
-        this);
+    setWindowTitle(QString::fromStdString(question.title));
+    auto* label = new QLabel(QString::fromStdString(question.text), this);
     label->setBuddy(entry_);
     entry_->setObjectName(QStringLiteral("GameNumberEntry"));
     entry_->selectAll();

@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: MIT
-// "How to play": a window of its own, beside the game, with the rules in short paragraphs,
-// each beside the square pictures it explains, and the keys from the shortcut table: the
-// window's keys, then the board's, each under its own heading.
+// "How to play": a window of its own, beside the game, laying out the play layer's help page:
+// the rules in short paragraphs, each beside the square pictures it explains, and the keys
+// of the shortcut table under their headings.
 #pragma once
 
 #include <QDialog>
 
-#include <initializer_list>
-
-#include "window/Shortcuts.h"
+#include "screen/HelpPage.h"
 #include "window/TemplatePictures.h"
 
 class QGridLayout;
@@ -16,22 +14,18 @@ class QWidget;
 
 namespace quadrelle::app {
 
-enum class ShortcutScope;
-
 class HelpWindow : public QDialog {
     Q_OBJECT
 
 public:
+    // In the language the game speaks (installTranslations).
     explicit HelpWindow(QWidget* parent = nullptr);
 
 private:
-    QWidget* buildPage();
-    // The pictures come from the set with colour symbols when `withSymbols` is set.
-    void addRule(QGridLayout* grid, std::initializer_list<Picture> pictures, const QString& title,
-                 const QString& text, bool withSymbols = false);
-    void addKeys(QGridLayout* grid);
-    // The table's entries of the scope that have keys, or those reached by the menu only.
-    void addKeyGroup(QGridLayout* grid, ShortcutScope scope, bool withKeys, const QString& heading);
+    QWidget* buildPage(const play::HelpPage& page);
+    void addRule(QGridLayout* grid, const play::HelpRule& rule);
+    void addKeys(QGridLayout* grid, const play::HelpPage& page);
+    void addKeyGroup(QGridLayout* grid, const play::HelpKeyGroup& group);
 
     TemplatePictures pictures_;
     TemplatePictures symbolPictures_{true};

@@ -8,6 +8,8 @@
 
 #include "window/AccessibleNames.h"
 #include "window/ControlLayout.h"
+#include "platform/Translations.h"
+#include "screen/WindowTexts.h"
 
 namespace quadrelle::app {
 
@@ -58,7 +60,7 @@ BoardOverlay::BoardOverlay(NameOf nameOf, QWidget* parent) : QWidget(parent), na
     setGeometry(boardRect());
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(tr("Board"));
+    setAccessibleName(QString::fromStdString(play::boardName(gameLanguage())));
     refreshName();
 }
 

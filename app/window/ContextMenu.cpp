@@ -2,25 +2,19 @@
 #include "window/ContextMenu.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QMenu>
 
+#include "platform/Translations.h"
+#include "screen/WindowTexts.h"
+
 namespace quadrelle::app {
-
-namespace {
-
-QString menuText(const char* text) {
-    return QCoreApplication::translate("Tessarin", text);
-}
-
-} // namespace
 
 void popUpContextMenu(QWidget* parent, const std::map<ShortcutAction, QAction*>& actions, GameNumber game,
                       QPoint place) {
     auto* menu = new QMenu(parent);
     menu->setObjectName(QStringLiteral("ContextMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    QAction* number = menu->addAction(menuText(QT_TRANSLATE_NOOP("Tessarin", "Game number %1")).arg(game.value));
+    QAction* number = menu->addAction(QString::fromStdString(play::gameNumberMenuLine(game, gameLanguage())));
     number->setObjectName(QStringLiteral("actionGameNumber"));
     number->setEnabled(false);
     menu->addSeparator();
@@ -33,7 +27,7 @@ void popUpContextMenu(QWidget* parent, const std::map<ShortcutAction, QAction*>&
     add({Hint, Sound, ColourSymbols});
     add({BestScores, ClearBestScores, ClearHighScore});
     add({HowToPlay, About});
-    QMenu* otherKeys = menu->addMenu(menuText(QT_TRANSLATE_NOOP("Tessarin", "Other keys")));
+    QMenu* otherKeys = menu->addMenu(QString::fromStdString(play::otherKeysMenuTitle(gameLanguage())));
     otherKeys->setObjectName(QStringLiteral("OtherKeysMenu"));
     for (const Shortcut& shortcut : shortcuts()) {
         if (shortcut.scope != ShortcutScope::Board && shortcut.action != ContextMenu) continue;

@@ -20,6 +20,8 @@
 #include "window/SquareWidget.h"
 #include "window/StartLevelSpinner.h"
 #include "platform/Resources.h"
+#include "platform/Translations.h"
+#include "screen/WindowTexts.h"
 
 namespace quadrelle::app {
 
@@ -155,7 +157,7 @@ void setUpButtonAndSpinner(const DesignedControls& controls) {
     StartLevelSpinner* spinner = controls.startLevelSpinner;
     spinner->setFocusPolicy(Qt::StrongFocus);
     // Its own entry, so a caption broken for its narrow label is still spoken as one word.
-    spinner->setAccessibleName(QCoreApplication::translate("Tessarin", "Start level", "spinner"));
+    spinner->setAccessibleName(QString::fromStdString(play::startLevelSpinnerName(gameLanguage())));
 
     QWidget::setTabOrder(newGame, spinner);
     newGame->setFocus();

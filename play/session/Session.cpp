@@ -5,6 +5,7 @@
 
 #include "screen/HintText.h"
 #include "screen/SquareNames.h"
+#include "screen/WindowTexts.h"
 
 namespace quadrelle::play {
 
@@ -62,8 +63,7 @@ void Session::hintExpired() {
 void Session::setSoundOn(bool on) {
     settings_.changeOptions({on, settings_.options().colourSymbols});
     sound_.setOn(on);
-    showNotice(std::string(on ? translate(language_, "Session", PLAY_TEXT("Session", "Sound on"))
-                              : translate(language_, "Session", PLAY_TEXT("Session", "Sound off"))));
+    showNotice(soundNotice(on, language_));
     finish();
 }
 

@@ -12,6 +12,10 @@
 // Marks a text to translate where it is defined, for lupdate, which knows it as Qt's own
 // QT_TRANSLATE_NOOP; the text is looked up when it is shown.
 #define PLAY_TEXT(context, text) text
+// The same with a comment that tells the translators where the text is used, which lupdate
+// knows as QT_TRANSLATE_NOOP3; the comment belongs to the text's key, so translate() is then
+// given it too.
+#define PLAY_TEXT_NOTED(context, text, comment) text
 
 namespace quadrelle::play {
 

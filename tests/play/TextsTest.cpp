@@ -19,13 +19,13 @@ TEST(Texts, TheFirstLanguageTheGameSpeaksDecides) {
 
 TEST(Texts, ATextReadsInTheLanguageOrElseInEnglish) {
     EXPECT_EQ(translate(Language::German, "Tessarin", "Score"), "Punkte");
-    EXPECT_EQ(translate(Language::French, "ClearHiscorePrompt", "Do you really want to clear the hiscore?"),
+    EXPECT_EQ(translate(Language::French, "Questions", "Do you really want to clear the hiscore?"),
               "Voulez-vous vraiment effacer le record\u00a0?");
     EXPECT_EQ(translate(Language::English, "Tessarin", "Score"), "Score");
     EXPECT_EQ(translate(Language::German, "Tessarin", "No such text"), "No such text");
     EXPECT_EQ(translate(Language::German, "NoSuchContext", "Score"), "Score");
     // The comment tells the spinner's spoken name from the caption, which may break.
-    EXPECT_EQ(translate(Language::German, "Tessarin", "Start level", "spinner"), "Startstufe");
+    EXPECT_EQ(translate(Language::German, "WindowTexts", "Start level", "spinner"), "Startstufe");
     EXPECT_NE(translate(Language::German, "Tessarin", "Start level"), "Startstufe");
 }
 
