@@ -22,4 +22,13 @@ play::Language browserLanguage() {
     return play::languageOf(preferred);
 }
 
+const char* languageTag(play::Language language) {
+    switch (language) {
+    case play::Language::German: return "de";
+    case play::Language::French: return "fr";
+    case play::Language::English: break;
+    }
+    return "en";
+}
+
 } // namespace quadrelle::web

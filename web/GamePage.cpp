@@ -7,11 +7,10 @@
 
 #include "BoardPainter.h"
 #include "BrowserClock.h"
+#include "DomBuilder.h"
 #include "KeyText.h"
-#include "MouseInput.h"
 #include "PageAddress.h"
 #include "game/Settings.h"
-#include "session/GameNumberText.h"
 #include "session/ShortcutTable.h"
 
 namespace quadrelle::web {
@@ -23,12 +22,6 @@ using emscripten::val;
 constexpr auto kCanvasTarget = "#screen";
 constexpr int kSpinnerRepeatDelayMs = 500;
 constexpr int kSpinnerRepeatMs = 50;
-
-// The question the desktop asks before "[x]" clears the high score.
-constexpr auto kClearHiscoreContext = "ClearHiscorePrompt";
-constexpr auto kClearHiscoreTitle = PLAY_TEXT("ClearHiscorePrompt", "Clear Hiscore");
-constexpr auto kClearHiscoreQuestion =
-    PLAY_TEXT("ClearHiscorePrompt", "Do you really want to clear the hiscore?");
 
 HeldKeys heldKeysOf(const EmscriptenMouseEvent& event) {
     return {event.shiftKey != 0, event.ctrlKey != 0, event.altKey != 0};
@@ -63,7 +56,18 @@ std::optional<play::ShortcutAction> windowShortcutOf(std::string_view key) {
 
 GamePage::GamePage(val canvas, play::SoundDevice& sound, play::Language language)
     : language_(language), session_({timers_, sound, storage_, hintAlarm_, todayHere, *this}, language),
-      canvas_(std::move(canvas)), pictures_(val::module_property("quadrelleRedraw")), window_(language) {
+      canvas_(std::move(canvas)), pictures_(val::module_property("quadrelleRedraw")), window_(language),
+      actions_(session_, language),
+      menuControl_(language, [this](double x, double y, bool fromKeyboard) { actions_.openMenu(x, y, fromKeyboard); }),
+      grid_(language, {[this](int square) {
+                           setFocus(Focus::Board);
+                           if (square != session_.screen().cursor) session_.moveCursor(square);
+                       },
+                       [this](int square) {
+                           session_.prepareSound();
+                           if (square != session_.screen().cursor) session_.moveCursor(square);
+                           session_.pressBoardKey(play::BoardKey::Click);
+                       }}) {
     timers_.setTickHandler([this](TimerId timer) { session_.tick(timer); });
 }
 
@@ -87,10 +91,10 @@ void GamePage::listen() {
     emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, EM_TRUE, &GamePage::onKeyDown);
     emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, EM_FALSE, &GamePage::onResize);
     emscripten_set_visibilitychange_callback(this, EM_FALSE, &GamePage::onVisibility);
-    // A right click on a square is a colour search, never the browser's menu.
-    canvas_.element().call<void>("addEventListener", std::string("contextmenu"),
-                                 val::module_property("quadrellePreventDefault"));
     const val window = val::global("window");
+    // A right click on a square is a colour search; anywhere else on the page it is the menu.
+    listeners_.listen(window, "contextmenu", [this](const val& event) { contextMenuAsked(event); });
+    listenToTouch();
     window.call<void>("addEventListener", std::string("pagehide"),
                       val::module_property("quadrelleSaveSettings"));
     window.call<void>("addEventListener", std::string("hashchange"),
@@ -105,19 +109,22 @@ void GamePage::listen() {
 }
 
 EM_BOOL GamePage::onMouseDown(int, const EmscriptenMouseEvent* event, void* page) {
-    static_cast<GamePage*>(page)->mouseDown(*event);
+    const HeldKeys keys = heldKeysOf(*event);
+    static_cast<GamePage*>(page)->pointerPressed({static_cast<double>(event->clientX), static_cast<double>(event->clientY)},
+                                                 static_cast<DomButton>(event->button), keys);
     return EM_TRUE;
 }
 
 EM_BOOL GamePage::onMouseUp(int, const EmscriptenMouseEvent* event, void* page) {
     auto& self = *static_cast<GamePage*>(page);
     const bool grabbed = self.grab_.has_value();
-    self.mouseUp(*event);
+    self.pointerReleased({static_cast<double>(event->clientX), static_cast<double>(event->clientY)},
+                         static_cast<DomButton>(event->button), event->buttons, heldKeysOf(*event));
     return grabbed ? EM_TRUE : EM_FALSE;
 }
 
 EM_BOOL GamePage::onMouseMove(int, const EmscriptenMouseEvent* event, void* page) {
-    static_cast<GamePage*>(page)->mouseMove(*event);
+    static_cast<GamePage*>(page)->pointerMoved({static_cast<double>(event->clientX), static_cast<double>(event->clientY)});
     return EM_FALSE;
 }
 
@@ -146,10 +153,10 @@ EM_BOOL GamePage::onAnimationFrame(double, void* page) {
     return EM_FALSE;
 }
 
-void GamePage::mouseDown(const EmscriptenMouseEvent& event) {
+void GamePage::pointerPressed(Point client, DomButton domButton, HeldKeys keys) {
     // The browser lets the page's audio start only in answer to the player.
     session_.prepareSound();
-    const Point point = designedPointOf(canvas_, event.clientX, event.clientY);
+    const Point point = designedPointOf(canvas_, client.x, client.y);
     if (!grab_) {
         grab_ = Grab{squareAt(point), window_.targetAt(point), std::nullopt};
         if (grab_->control) grab_->square.reset();
@@ -157,31 +164,31 @@ void GamePage::mouseDown(const EmscriptenMouseEvent& event) {
     if (grab_->control) {
         pressControl(*grab_->control, point);
     } else if (grab_->square) {
-        const auto button = buttonOf(event.button, heldKeysOf(event));
+        const auto button = buttonOf(static_cast<int>(domButton), keys);
         const play::PixelRect square = play::squareRect(*grab_->square);
         if (button) session_.press(*grab_->square, *button, halfAt(point.y - square.y));
     }
 }
 
-void GamePage::mouseUp(const EmscriptenMouseEvent& event) {
+void GamePage::pointerReleased(Point client, DomButton domButton, int buttonsHeld, HeldKeys keys) {
     if (!grab_) return;
-    const Point point = designedPointOf(canvas_, event.clientX, event.clientY);
+    const Point point = designedPointOf(canvas_, client.x, client.y);
     const Grab grab = *grab_;
     // The last button let go ends the press; the browser says which are still held.
-    if (event.buttons == 0) grab_.reset();
+    if (buttonsHeld == 0) grab_.reset();
     if (grab.control) {
         releaseControl(*grab.control, point);
     } else if (grab.square) {
-        const auto button = buttonOf(event.button, heldKeysOf(event));
+        const auto button = buttonOf(static_cast<int>(domButton), keys);
         const play::PixelRect square = play::squareRect(*grab.square);
         if (button) session_.release(*grab.square, *button, halfAt(point.y - square.y));
     }
 }
 
-void GamePage::mouseMove(const EmscriptenMouseEvent& event) {
+void GamePage::pointerMoved(Point client) {
     if (!grab_ || grab_->control != DesignedTarget::NewGame) return;
     // The button is drawn pressed only while the pointer is over it.
-    const Point point = designedPointOf(canvas_, event.clientX, event.clientY);
+    const Point point = designedPointOf(canvas_, client.x, client.y);
     const bool over = window_.targetAt(point) == DesignedTarget::NewGame;
     if (over != looks_.newGame.down) {
         looks_.newGame.down = over;
@@ -192,11 +199,11 @@ void GamePage::mouseMove(const EmscriptenMouseEvent& event) {
 void GamePage::pressControl(DesignedTarget control, Point point) {
     switch (control) {
     case DesignedTarget::NewGame:
-        focus_ = Focus::NewGame;
+        setFocus(Focus::NewGame);
         looks_.newGame.down = true;
         break;
     case DesignedTarget::Spinner:
-        focus_ = Focus::Spinner;
+        setFocus(Focus::Spinner);
         grab_->arrow = spinnerArrowAt(window_.rectOf(DesignedTarget::Spinner), point);
         looks_.spinner.held = grab_->arrow;
         if (grab_->arrow && stepStartLevel(*grab_->arrow)) spinnerRepeat_.start(kSpinnerRepeatDelayMs);
@@ -217,7 +224,7 @@ void GamePage::releaseControl(DesignedTarget control, Point point) {
         if (over) session_.newGame(gameNumberFromClock());
         break;
     case DesignedTarget::ClearHighScore:
-        if (over) clearHighScoreAsked();
+        if (over) actions_.perform(play::ShortcutAction::ClearHighScore);
         break;
     case DesignedTarget::Spinner: break;
     }
@@ -235,24 +242,9 @@ void GamePage::repeatSpinnerStep() {
     if (stepStartLevel(*grab_->arrow)) spinnerRepeat_.start(kSpinnerRepeatMs);
 }
 
-void GamePage::clearHighScoreAsked() {
-    const std::string question =
-        std::string(play::translate(language_, kClearHiscoreContext, kClearHiscoreTitle)) + "\n\n" +
-        std::string(play::translate(language_, kClearHiscoreContext, kClearHiscoreQuestion));
-    if (val::global("window").call<bool>("confirm", question)) session_.clearHighScore();
-}
-
-void GamePage::playGameNumberAsked() {
-    const auto description =
-        play::translate(language_, play::kShortcutsContext,
-                        play::shortcutFor(play::ShortcutAction::PlayGameNumber).description);
-    const val answer = val::global("window").call<val>("prompt", std::string(description),
-                                                       std::to_string(session_.screen().gameNumber.value));
-    if (!answer.isString()) return;
-    if (const auto number = play::parseGameNumber(answer.as<std::string>())) session_.newGame(*number);
-}
-
 bool GamePage::keyDown(const EmscriptenKeyboardEvent& event) {
+    // The page's menu and dialogs take their own keys.
+    if (actions_.haveInput()) return false;
     session_.prepareSound();
     const std::string key = portableKeyText(event);
     if (key.empty()) return false;
@@ -261,15 +253,9 @@ bool GamePage::keyDown(const EmscriptenKeyboardEvent& event) {
         return true;
     }
     if (const auto action = windowShortcutOf(key)) {
-        using enum play::ShortcutAction;
-        switch (*action) {
-        case NewGame: session_.newGame(gameNumberFromClock()); return true;
-        case PlayGameNumber: playGameNumberAsked(); return true;
-        case Sound: session_.setSoundOn(!session_.options().sound); return true;
-        case ColourSymbols: session_.setColourSymbols(!session_.options().colourSymbols); return true;
-        case Hint: session_.requestHint(); return true;
-        default: return false;
-        }
+        if (*action != play::ShortcutAction::ContextMenu) return actions_.perform(*action);
+        openMenuAtFocus();
+        return true;
     }
     return controlKey(key, event.repeat != 0);
 }
@@ -300,13 +286,52 @@ bool GamePage::controlKey(std::string_view key, bool repeated) {
     return false;
 }
 
+// The board's stop is the grid's cell under the cursor, so a screen reader follows it.
+void GamePage::setFocus(Focus focus) {
+    focus_ = focus;
+    if (focus == Focus::Board) {
+        focusShown_ = true;
+        if (!grid_.hasFocus()) grid_.focus();
+    } else {
+        grid_.blur();
+    }
+    requestRedraw();
+}
+
 void GamePage::moveFocus(bool backwards) {
     constexpr Focus kChain[] = {Focus::NewGame, Focus::Spinner, Focus::Board};
     const auto at =
         static_cast<int>(std::find(std::begin(kChain), std::end(kChain), focus_) - std::begin(kChain));
-    focus_ = kChain[(at + (backwards ? 2 : 1)) % 3];
     focusShown_ = true;
-    requestRedraw();
+    setFocus(kChain[(at + (backwards ? 2 : 1)) % 3]);
+}
+
+// From the keyboard the menu opens over what has the focus: the control, or the square
+// under the board's cursor.
+void GamePage::openMenuAtFocus() {
+    play::PixelRect place = play::squareRect(session_.screen().cursor);
+    if (focus_ == Focus::NewGame) place = window_.rectOf(DesignedTarget::NewGame);
+    if (focus_ == Focus::Spinner) place = window_.rectOf(DesignedTarget::Spinner);
+    const val box = canvas_.element().call<val>("getBoundingClientRect");
+    const double scale = box["width"].as<double>() / play::kClientWidth;
+    actions_.openMenu(box["left"].as<double>() + (place.x + place.width / 2.0) * scale,
+                      box["top"].as<double>() + (place.y + place.height / 2.0) * scale, true);
+}
+
+void GamePage::contextMenuAsked(const val& event) {
+    // In a dialog the browser's own menu stays, to paste a number; the menu has its own.
+    const val target = event["target"];
+    if (target.instanceof(val::global("Element")) &&
+        !target.call<val>("closest", std::string("dialog, .quadrelle-menu-layer")).isNull())
+        return;
+    event.call<void>("preventDefault");
+    // A finger's long press is timed by the page itself.
+    if (touch_.active() || actions_.haveInput()) return;
+    const double x = event["clientX"].as<double>();
+    const double y = event["clientY"].as<double>();
+    // On a square the right button is the colour search.
+    if (event["target"].equals(canvas_.element()) && squareAt(designedPointOf(canvas_, x, y))) return;
+    actions_.openMenu(x, y, false);
 }
 
 void GamePage::fontsArrived() {
@@ -322,6 +347,9 @@ void GamePage::addressChanged() {
 
 void GamePage::fit() {
     fit_ = fitToViewport(canvas_);
+    const val window = val::global("window");
+    menuControl_.place(fit_, window["innerWidth"].as<double>(), window["innerHeight"].as<double>());
+    actions_.closeMenu();
 }
 
 void GamePage::requestRedraw() {
@@ -346,11 +374,12 @@ void GamePage::redraw() {
 
 void GamePage::screenChanged() {
     notice_.follow(session_.screen().notice);
+    grid_.show(session_.screen());
     requestRedraw();
 }
 
-void GamePage::bestScoresEntered(int) {
-    // The page has no table of best scores yet; the session has saved them all the same.
+void GamePage::bestScoresEntered(int rank) {
+    actions_.bestScoresEntered(rank);
 }
 
 } // namespace quadrelle::web

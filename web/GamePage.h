@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The game in a browser page: the designed window on one <canvas>, around one play session.
-// It hands the session every mouse, key and timer event and draws the session's screen after
-// each, at the next animation frame; nothing runs while nothing happens. The settings are kept
+// It hands the session every mouse, touch, key and timer event and draws the session's screen
+// after each, at the next animation frame; nothing runs while nothing happens. Beside the
+// canvas it keeps the page's own controls: the context menu and the dialogs, the menu's
+// button where there is room, and the board's grid for a screen reader. The settings are kept
 // in the browser's storage. No game rule lives here.
 #pragma once
 
@@ -10,14 +12,20 @@
 
 #include <optional>
 
+#include "BoardGrid.h"
 #include "BrowserAlarm.h"
 #include "BrowserTimers.h"
 #include "Canvas2D.h"
 #include "DesignedWindow.h"
+#include "DomListeners.h"
 #include "LocalStorage.h"
+#include "MenuControl.h"
+#include "MouseInput.h"
 #include "NoticeBanner.h"
+#include "PageActions.h"
 #include "PageFit.h"
 #include "SquarePictures.h"
+#include "TouchPress.h"
 #include "session/Session.h"
 #include "sound/SoundDevice.h"
 
@@ -63,9 +71,11 @@ private:
     static EM_BOOL onVisibility(int, const EmscriptenVisibilityChangeEvent* event, void* page);
     static EM_BOOL onAnimationFrame(double, void* page);
 
-    void mouseDown(const EmscriptenMouseEvent& event);
-    void mouseUp(const EmscriptenMouseEvent& event);
-    void mouseMove(const EmscriptenMouseEvent& event);
+    // A button pressed or let go at a point of the page's viewport, by the mouse or for a
+    // finger; buttonsHeld are those still down after it.
+    void pointerPressed(Point client, DomButton button, HeldKeys keys);
+    void pointerReleased(Point client, DomButton button, int buttonsHeld, HeldKeys keys);
+    void pointerMoved(Point client);
     bool keyDown(const EmscriptenKeyboardEvent& event);
     bool controlKey(std::string_view key, bool repeated);
     void pressControl(DesignedTarget control, Point point);
@@ -73,11 +83,24 @@ private:
     // False when the start level is at that end already.
     bool stepStartLevel(SpinnerArrow arrow);
     void repeatSpinnerStep();
-    void clearHighScoreAsked();
-    void playGameNumberAsked();
+    void setFocus(Focus focus);
     void moveFocus(bool backwards);
+    void openMenuAtFocus();
+    void contextMenuAsked(const emscripten::val& event);
     void fit();
     void redraw();
+
+    // A finger on the page (GamePageTouch.cpp): a tap is a click, a long press a right click,
+    // and a long press beside the board opens the menu.
+    void listenToTouch();
+    void touchDown(const emscripten::val& event);
+    void touchMoved(const emscripten::val& event);
+    void touchUp(const emscripten::val& event);
+    void touchCancelled(const emscripten::val& event);
+    void touchHeldLong(Point client);
+    // Whether an event's target is the game's own page (the canvas and the ground around it)
+    // rather than the menu, a dialog or the menu's button.
+    bool onGroundOrCanvas(const emscripten::val& event) const;
 
     void screenChanged() override;
     void bestScoresEntered(int rank) override;
@@ -95,6 +118,13 @@ private:
     // A spinner arrow held down steps again and again, as the desktop's scroll bar does.
     BrowserAlarm spinnerRepeat_{[this] { repeatSpinnerStep(); }};
     ControlLooks looks_;
+    PageActions actions_;
+    MenuControl menuControl_;
+    BoardGrid grid_;
+    TouchPress touch_{[this](Point client) { touchHeldLong(client); }};
+    // A finger that went down on a designed control works it as the mouse does.
+    bool touchOnControl_ = false;
+    DomListeners listeners_;
     std::optional<Grab> grab_;
     Focus focus_ = Focus::NewGame;
     // Focus frames show once the keyboard has moved the focus, as the desktop's style does.

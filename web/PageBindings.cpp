@@ -29,10 +29,6 @@ void addressChanged(val) {
     if (boundPage != nullptr) boundPage->addressChanged();
 }
 
-void preventDefault(val event) {
-    event.call<void>("preventDefault");
-}
-
 val screenState() {
     val state = val::object();
     if (boundPage == nullptr) return state;
@@ -71,7 +67,6 @@ EMSCRIPTEN_BINDINGS(quadrelle_page) {
     emscripten::function("quadrelleFontsArrived", &fontsArrived);
     emscripten::function("quadrelleSaveSettings", &saveSettings);
     emscripten::function("quadrelleAddressChanged", &addressChanged);
-    emscripten::function("quadrellePreventDefault", &preventDefault);
     emscripten::function("quadrelleScreen", &screenState);
 }
 
