@@ -229,15 +229,21 @@ void ContextMenu::openSubmenu(bool focusFirst) {
     if (submenu_["hidden"].as<bool>()) {
         submenu_.set("hidden", false);
         dom::setAttribute(otherKeys_, "aria-expanded", "true");
-        // Beside its entry, on the side with room, else over the menu.
+        // Beside its entry, on the side with room; else above or below the entry, over the
+        // menu but never over the entry itself.
         const val window = val::global("window");
         const val entry = otherKeys_.call<val>("getBoundingClientRect");
         const val box = submenu_.call<val>("getBoundingClientRect");
         const double width = box["width"].as<double>();
+        const double height = box["height"].as<double>();
         double x = entry["right"].as<double>();
+        double y = entry["top"].as<double>();
         if (x + width > window["innerWidth"].as<double>()) x = entry["left"].as<double>() - width;
-        if (x < 0) x = window["innerWidth"].as<double>() - width;
-        placeInViewport(submenu_, x, entry["top"].as<double>());
+        if (x < 0) {
+            x = window["innerWidth"].as<double>() - width;
+            y = entry["top"].as<double>() >= height ? entry["top"].as<double>() - height : entry["bottom"].as<double>();
+        }
+        placeInViewport(submenu_, x, y);
     }
     if (focusFirst) moveFocus(submenu_, 1, true);
 }

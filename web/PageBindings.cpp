@@ -50,6 +50,16 @@ val screenState() {
         pictures.call<void>("push", std::string(play::pictureName(picture)));
     state.set("pictures", pictures);
     state.set("cursor", screen.cursor);
+    // The hinted move: its square and "StepUp", "StepDown", "Search" or "Erase"; null without one.
+    if (screen.hint) {
+        constexpr const char* kMoves[] = {"StepUp", "StepDown", "Search", "Erase"};
+        val hint = val::object();
+        hint.set("square", screen.hint->square);
+        hint.set("move", std::string(kMoves[static_cast<int>(screen.hint->move)]));
+        state.set("hint", hint);
+    } else {
+        state.set("hint", val::null());
+    }
     state.set("notice", boundPage->notice().isShown() ? boundPage->notice().text() : std::string());
     state.set("atRest", session.game().atRest());
     state.set("ready", boundPage->ready());
