@@ -73,6 +73,10 @@ void DialogBox::open(Closed closed) {
     dialog_.call<void>("showModal");
 }
 
+bool DialogBox::isOpen() const {
+    return open_ && dialog_["open"].as<bool>();
+}
+
 void DialogBox::close(std::optional<Answer> answer) {
     if (!open_) return;
     dialog_.call<void>("close", std::string(answer ? valueOf(*answer) : ""));

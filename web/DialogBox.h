@@ -38,7 +38,10 @@ public:
 
     void open(Closed closed);
     void close(std::optional<play::Answer> answer = std::nullopt);
-    bool isOpen() const { return open_; }
+    // Shown in the page: false from the moment it closes.
+    bool isOpen() const;
+    // Closed, and its answer handed back, which the browser does a moment after it closes.
+    bool isFinished() const { return !open_; }
 
 private:
     void closedByBrowser();

@@ -61,7 +61,7 @@ bool PageDialogs::anyOpen() const {
 
 void PageDialogs::open(std::unique_ptr<DialogBox> box, DialogBox::Closed closed) {
     // The closed ones go now, from outside their own listeners.
-    std::erase_if(boxes_, [](const auto& kept) { return !kept->isOpen(); });
+    std::erase_if(boxes_, [](const auto& kept) { return kept->isFinished(); });
     box->open(std::move(closed));
     boxes_.push_back(std::move(box));
 }

@@ -148,10 +148,12 @@ test('How to play, About and the best scores open from the menu and from their k
   assert.equal(await help.locator('img').count(), 22);
   assert.match(await help.textContent(), /Ctrl\+G\s*Play game number…/);
   assert.doesNotMatch(await help.textContent(), /Quit/);
-  await page.keyboard.press('Escape');
-  await help.waitFor({ state: 'detached' });
-
-  await page.mouse.click(beside.x, beside.y, { button: 'right' });
+  // The menu opens as soon as the dialog has closed, before the browser's close event.
+  await page.evaluate(({ x, y }) => {
+    document.querySelector('dialog').close();
+    document.querySelector('#screen').dispatchEvent(
+      new MouseEvent('contextmenu', { bubbles: true, cancelable: true, clientX: x, clientY: y, button: 2 }));
+  }, beside);
   await page.getByRole('menuitem', { name: 'About Quadrelle!' }).click();
   const about = page.getByRole('dialog', { name: 'About Quadrelle!' });
   assert.match(await about.textContent(), /Version 1\.0\.0.*Game number 12345/);
