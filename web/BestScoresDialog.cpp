@@ -13,7 +13,8 @@ using play::BestScoresColumn;
 
 // Numbers stand to the right, the date in the middle.
 const char* columnClass(int column) {
-    return static_cast<BestScoresColumn>(column) == BestScoresColumn::Date ? "quadrelle-date" : "quadrelle-number";
+    return static_cast<BestScoresColumn>(column) == BestScoresColumn::Date ? "quadrelle-date"
+                                                                           : "quadrelle-number";
 }
 
 } // namespace
@@ -27,11 +28,14 @@ std::unique_ptr<DialogBox> bestScoresDialog(const play::BestScores& scores, std:
     if (!texts.emptyLine.empty())
         dom::append(box->body(), dom::textElement("p", texts.emptyLine, "quadrelle-best-scores-empty"));
     val table = dom::append(box->body(), dom::element("table"));
-    dom::setAttribute(table, "aria-labelledby", box->element().call<val>("getAttribute", std::string("aria-labelledby")).as<std::string>());
+    dom::setAttribute(
+        table, "aria-labelledby",
+        box->element().call<val>("getAttribute", std::string("aria-labelledby")).as<std::string>());
     val headings = dom::append(dom::append(table, dom::element("thead")), dom::element("tr"));
     for (int column = 0; column < play::kBestScoresColumns; ++column) {
-        val heading = dom::append(headings, dom::textElement("th", texts.headings[static_cast<std::size_t>(column)],
-                                                             columnClass(column)));
+        val heading =
+            dom::append(headings, dom::textElement("th", texts.headings[static_cast<std::size_t>(column)],
+                                                   columnClass(column)));
         dom::setAttribute(heading, "scope", "col");
     }
     val rows = dom::append(table, dom::element("tbody"));

@@ -78,10 +78,9 @@ void BoardGrid::blur() {
 }
 
 int BoardGrid::squareOf(const val& event) const {
-    const val target = event["target"];
-    if (!target.instanceof(val::global("Element"))) return -1;
-    const val square = target.call<val>("getAttribute", std::string(kSquareAttribute));
-    return square.isString() ? std::stoi(square.as<std::string>()) : -1;
+    const val cell = dom::closest(event["target"], std::string("[") + kSquareAttribute + "]");
+    if (cell.isNull()) return -1;
+    return std::stoi(cell.call<val>("getAttribute", std::string(kSquareAttribute)).as<std::string>());
 }
 
 } // namespace quadrelle::web

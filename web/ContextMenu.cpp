@@ -56,9 +56,7 @@ std::vector<val> entriesOf(const val& menu) {
 }
 
 val entryOf(const val& event) {
-    const val target = event["target"];
-    if (!target.instanceof(val::global("Element"))) return val::null();
-    return target.call<val>("closest", std::string(".") + kEntryClass);
+    return dom::closest(event["target"], std::string(".") + kEntryClass);
 }
 
 bool isDisabled(const val& entry) {
@@ -75,8 +73,10 @@ void focus(const val& element) {
 void placeInViewport(const val& menu, double x, double y) {
     const val window = val::global("window");
     const val box = menu.call<val>("getBoundingClientRect");
-    const double left = std::max(0.0, std::min(x, window["innerWidth"].as<double>() - box["width"].as<double>()));
-    const double top = std::max(0.0, std::min(y, window["innerHeight"].as<double>() - box["height"].as<double>()));
+    const double left =
+        std::max(0.0, std::min(x, window["innerWidth"].as<double>() - box["width"].as<double>()));
+    const double top =
+        std::max(0.0, std::min(y, window["innerHeight"].as<double>() - box["height"].as<double>()));
     menu["style"].set("left", std::to_string(left) + "px");
     menu["style"].set("top", std::to_string(top) + "px");
 }
@@ -103,7 +103,8 @@ void ContextMenu::close() {
     layer_.call<void>("remove");
     layer_ = menu_ = otherKeys_ = submenu_ = val::null();
     const val before = std::exchange(focusBefore_, val::null());
-    if (!before.isNull() && before["isConnected"].as<bool>() && !before.equals(dom::document()["body"])) focus(before);
+    if (!before.isNull() && before["isConnected"].as<bool>() && !before.equals(dom::document()["body"]))
+        focus(before);
 }
 
 void ContextMenu::build(const MenuState& state) {
@@ -116,8 +117,10 @@ void ContextMenu::build(const MenuState& state) {
     dom::append(menu_, disabledEntry(play::gameNumberMenuLine(state.gameNumber, language_), {}));
     using enum ShortcutAction;
     for (const std::initializer_list<ShortcutAction> group :
-         {std::initializer_list<ShortcutAction>{NewGame, PlayGameNumber}, {Hint, Sound, ColourSymbols},
-          {BestScores, ClearBestScores, ClearHighScore}, {HowToPlay, About}}) {
+         {std::initializer_list<ShortcutAction>{NewGame, PlayGameNumber},
+          {Hint, Sound, ColourSymbols},
+          {BestScores, ClearBestScores, ClearHighScore},
+          {HowToPlay, About}}) {
         dom::append(menu_, separator());
         for (const ShortcutAction action : group) addEntry(play::shortcutFor(action), state);
     }
@@ -154,7 +157,8 @@ val ContextMenu::addEntry(const play::Shortcut& shortcut, const MenuState& state
 void ContextMenu::buildOtherKeys() {
     const std::string title = play::otherKeysMenuTitle(language_);
     const std::string id = dom::newId("other-keys");
-    otherKeys_ = dom::append(menu_, dom::element("button", kEntryClass + std::string(" quadrelle-menu-opener")));
+    otherKeys_ =
+        dom::append(menu_, dom::element("button", kEntryClass + std::string(" quadrelle-menu-opener")));
     dom::setAttribute(otherKeys_, "type", "button");
     dom::setAttribute(otherKeys_, "tabindex", "-1");
     dom::setAttribute(otherKeys_, "role", "menuitem");
@@ -169,8 +173,10 @@ void ContextMenu::buildOtherKeys() {
     dom::setAttribute(submenu_, "role", "menu");
     dom::setAttribute(submenu_, "aria-label", title);
     for (const play::Shortcut& shortcut : play::shortcuts()) {
-        if (shortcut.scope != play::ShortcutScope::Board && shortcut.action != ShortcutAction::ContextMenu) continue;
-        dom::append(submenu_, disabledEntry(descriptionOf(shortcut, language_), play::keysText(shortcut, language_)));
+        if (shortcut.scope != play::ShortcutScope::Board && shortcut.action != ShortcutAction::ContextMenu)
+            continue;
+        dom::append(submenu_,
+                    disabledEntry(descriptionOf(shortcut, language_), play::keysText(shortcut, language_)));
     }
 }
 
@@ -241,7 +247,8 @@ void ContextMenu::openSubmenu(bool focusFirst) {
         if (x + width > window["innerWidth"].as<double>()) x = entry["left"].as<double>() - width;
         if (x < 0) {
             x = window["innerWidth"].as<double>() - width;
-            y = entry["top"].as<double>() >= height ? entry["top"].as<double>() - height : entry["bottom"].as<double>();
+            y = entry["top"].as<double>() >= height ? entry["top"].as<double>() - height
+                                                    : entry["bottom"].as<double>();
         }
         placeInViewport(submenu_, x, y);
     }

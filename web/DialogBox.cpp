@@ -16,7 +16,11 @@ using play::Answer;
 
 // The answers' values in the form, which the dialog's returnValue gives back.
 constexpr std::array<std::pair<Answer, const char*>, 5> kValues{{
-    {Answer::Yes, "yes"}, {Answer::No, "no"}, {Answer::Cancel, "cancel"}, {Answer::Ok, "ok"}, {Answer::Close, "close"},
+    {Answer::Yes, "yes"},
+    {Answer::No, "no"},
+    {Answer::Cancel, "cancel"},
+    {Answer::Ok, "ok"},
+    {Answer::Close, "close"},
 }};
 
 std::optional<Answer> answerOf(const std::string& value) {
@@ -34,7 +38,8 @@ const char* valueOf(Answer answer) {
 } // namespace
 
 DialogBox::DialogBox(std::string_view name, std::string_view title, play::Language language)
-    : language_(language), dialog_(dom::element("dialog", "quadrelle-dialog quadrelle-" + std::string(name))) {
+    : language_(language),
+      dialog_(dom::element("dialog", "quadrelle-dialog quadrelle-" + std::string(name))) {
     dom::setAttribute(dialog_, "lang", languageTag(language));
     const std::string titleId = dom::newId(name);
     dom::setAttribute(dialog_, "aria-labelledby", titleId);

@@ -40,6 +40,14 @@ std::string newId(std::string_view stem) {
     return "quadrelle-" + std::string(stem) + "-" + std::to_string(++count);
 }
 
+val closest(const val& node, std::string_view selector) {
+    constexpr int kElementNode = 1;
+    if (node.isNull() || node.isUndefined() || !node["nodeType"].isNumber() ||
+        node["nodeType"].as<int>() != kElementNode)
+        return val::null();
+    return node.call<val>("closest", std::string(selector));
+}
+
 bool contains(const val& element, const val& node) {
     if (element.isNull() || element.isUndefined() || node.isNull() || node.isUndefined()) return false;
     return element.call<bool>("contains", node);

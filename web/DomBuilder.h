@@ -21,6 +21,9 @@ void setAttribute(const emscripten::val& element, std::string_view name, std::st
 void setText(const emscripten::val& element, std::string_view text);
 // A new id for the page, for aria-labelledby and the like: "quadrelle-<stem>-<n>".
 std::string newId(std::string_view stem);
+// The nearest of the node and its ancestors that matches the selector; null when none does or
+// the node is no element (the document, a text).
+emscripten::val closest(const emscripten::val& node, std::string_view selector);
 // Whether the node is the element or inside it.
 bool contains(const emscripten::val& element, const emscripten::val& node);
 // The element that has the keyboard's focus, or null.

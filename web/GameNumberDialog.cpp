@@ -21,7 +21,8 @@ void check(const val& entry, const val& problem, val ok, play::Language language
         play::gameNumberProblemText(play::gameNumberProblem(entry["value"].as<std::string>()), language);
     dom::setText(problem, text);
     ok.set("disabled", !text.empty());
-    entry.call<void>("setAttribute", std::string("aria-invalid"), std::string(text.empty() ? "false" : "true"));
+    entry.call<void>("setAttribute", std::string("aria-invalid"),
+                     std::string(text.empty() ? "false" : "true"));
 }
 
 } // namespace
@@ -48,8 +49,8 @@ std::unique_ptr<DialogBox> gameNumberDialog(GameNumber current, play::Language l
     // OK first: Enter in the field is the form's first button.
     const val ok = box->addAnswer(play::Answer::Ok);
     box->addAnswer(play::Answer::Cancel);
-    box->listeners().listen(entry, "input",
-                            [entry, problem, ok, language](const val&) { check(entry, problem, ok, language); });
+    box->listeners().listen(
+        entry, "input", [entry, problem, ok, language](const val&) { check(entry, problem, ok, language); });
     // The number is selected as the field takes the focus, so typing replaces it.
     box->listeners().listen(entry, "focus", [entry](const val&) { entry.call<void>("select"); });
     check(entry, problem, ok, language);

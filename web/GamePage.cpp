@@ -58,7 +58,8 @@ GamePage::GamePage(val canvas, play::SoundDevice& sound, play::Language language
     : language_(language), session_({timers_, sound, storage_, hintAlarm_, todayHere, *this}, language),
       canvas_(std::move(canvas)), pictures_(val::module_property("quadrelleRedraw")), window_(language),
       actions_(session_, language),
-      menuControl_(language, [this](double x, double y, bool fromKeyboard) { actions_.openMenu(x, y, fromKeyboard); }),
+      menuControl_(language,
+                   [this](double x, double y, bool fromKeyboard) { actions_.openMenu(x, y, fromKeyboard); }),
       grid_(language, {[this](int square) {
                            setFocus(Focus::Board);
                            if (square != session_.screen().cursor) session_.moveCursor(square);
@@ -110,8 +111,9 @@ void GamePage::listen() {
 
 EM_BOOL GamePage::onMouseDown(int, const EmscriptenMouseEvent* event, void* page) {
     const HeldKeys keys = heldKeysOf(*event);
-    static_cast<GamePage*>(page)->pointerPressed({static_cast<double>(event->clientX), static_cast<double>(event->clientY)},
-                                                 static_cast<DomButton>(event->button), keys);
+    static_cast<GamePage*>(page)->pointerPressed(
+        {static_cast<double>(event->clientX), static_cast<double>(event->clientY)},
+        static_cast<DomButton>(event->button), keys);
     return EM_TRUE;
 }
 
@@ -124,7 +126,8 @@ EM_BOOL GamePage::onMouseUp(int, const EmscriptenMouseEvent* event, void* page) 
 }
 
 EM_BOOL GamePage::onMouseMove(int, const EmscriptenMouseEvent* event, void* page) {
-    static_cast<GamePage*>(page)->pointerMoved({static_cast<double>(event->clientX), static_cast<double>(event->clientY)});
+    static_cast<GamePage*>(page)->pointerMoved(
+        {static_cast<double>(event->clientX), static_cast<double>(event->clientY)});
     return EM_FALSE;
 }
 
@@ -320,10 +323,7 @@ void GamePage::openMenuAtFocus() {
 
 void GamePage::contextMenuAsked(const val& event) {
     // In a dialog the browser's own menu stays, to paste a number; the menu has its own.
-    const val target = event["target"];
-    if (target.instanceof(val::global("Element")) &&
-        !target.call<val>("closest", std::string("dialog, .quadrelle-menu-layer")).isNull())
-        return;
+    if (!dom::closest(event["target"], "dialog, .quadrelle-menu-layer").isNull()) return;
     event.call<void>("preventDefault");
     // A finger's long press is timed by the page itself.
     if (touch_.active() || actions_.haveInput()) return;

@@ -69,7 +69,8 @@ void GamePage::touchUp(const val& event) {
     event.call<void>("preventDefault");
     const Point start = touch_.start();
     const TouchPress::Ending ending = touch_.up(pointerOf(event));
-    if (std::exchange(touchOnControl_, false)) return pointerReleased(clientPointOf(event), DomButton::Main, 0, {});
+    if (std::exchange(touchOnControl_, false))
+        return pointerReleased(clientPointOf(event), DomButton::Main, 0, {});
     if (ending != TouchPress::Ending::Tap || !squareAt(designedPointOf(canvas_, start.x, start.y))) return;
     // A tap is a plain click where the finger came down.
     pointerPressed(start, DomButton::Main, {});

@@ -27,7 +27,8 @@ MenuControl::MenuControl(play::Language language, std::function<void(double, dou
 }
 
 void MenuControl::place(const Fit& fit, double viewportWidth, double viewportHeight) {
-    const bool room = (viewportWidth - fit.cssWidth) / 2 >= kRoom || (viewportHeight - fit.cssHeight) / 2 >= kRoom;
+    const bool room =
+        (viewportWidth - fit.cssWidth) / 2 >= kRoom || (viewportHeight - fit.cssHeight) / 2 >= kRoom;
     button_.set("hidden", !room);
 }
 

@@ -19,9 +19,13 @@ bool PageActions::perform(ShortcutAction action) {
                                   [this](GameNumber number) { session_.newGame(number); });
         return true;
     case ShortcutAction::Sound: session_.setSoundOn(!session_.options().sound); return true;
-    case ShortcutAction::ColourSymbols: session_.setColourSymbols(!session_.options().colourSymbols); return true;
+    case ShortcutAction::ColourSymbols:
+        session_.setColourSymbols(!session_.options().colourSymbols);
+        return true;
     case ShortcutAction::Hint: session_.requestHint(); return true;
-    case ShortcutAction::BestScores: dialogs_.showBestScores(session_.latestBestScores(), std::nullopt); return true;
+    case ShortcutAction::BestScores:
+        dialogs_.showBestScores(session_.latestBestScores(), std::nullopt);
+        return true;
     case ShortcutAction::ClearBestScores:
         dialogs_.askToClearBestScores([this] { session_.clearBestScores(); });
         return true;
@@ -37,8 +41,8 @@ bool PageActions::perform(ShortcutAction action) {
 
 void PageActions::openMenu(double clientX, double clientY, bool fromKeyboard) {
     const play::Screen& screen = session_.screen();
-    menu_.open(clientX, clientY, {screen.gameNumber, session_.options().sound, session_.options().colourSymbols},
-               fromKeyboard);
+    menu_.open(clientX, clientY,
+               {screen.gameNumber, session_.options().sound, session_.options().colourSymbols}, fromKeyboard);
 }
 
 void PageActions::bestScoresEntered(int rank) {

@@ -77,14 +77,20 @@ test('the clear-hiscore question asks Yes, No or Cancel while the game goes on b
   const dialog = page.getByRole('alertdialog', { name: 'Clear Hiscore' });
   const clear = await pagePoint(page, ...clearLabel);
 
-  // A step leaves a scan due a second later; it comes while the question is open.
+  // A step leaves a scan due a second later; it comes while the question is open. The step
+  // and the click on "[x]" are made at one go, so the scan cannot come before the question.
   const before = await screenOf(page);
   const square = before.pictures.findIndex((picture) => /^sq\d(up|down)$/.test(picture));
   const at = await squarePoint(page, square);
-  await page.mouse.click(at.x, at.y);
-  await page.mouse.click(clear.x, clear.y);
-  await dialog.waitFor();
-  assert.equal((await screenOf(page)).atRest, false);
+  const asked = await page.evaluate(([step, clearAt]) => {
+    const canvas = document.querySelector('#screen');
+    for (const { x, y } of [step, clearAt]) {
+      canvas.dispatchEvent(new MouseEvent('mousedown', { bubbles: true, clientX: x, clientY: y, buttons: 1 }));
+      canvas.dispatchEvent(new MouseEvent('mouseup', { bubbles: true, clientX: x, clientY: y, buttons: 0 }));
+    }
+    return [Module.quadrelleScreen().atRest, Module.quadrelleScreen().score, document.querySelector('dialog')?.open];
+  }, [at, clear]);
+  assert.deepEqual(asked, [false, '1', true]);
   await waitForRest(page);
   assert.ok(await dialog.isVisible(), 'the question is still open when the board has moved on');
   assert.match(await dialog.textContent(), /Do you really want to clear the hiscore\?/);
