@@ -86,6 +86,10 @@ test('the menu\'s button lies outside the designed window, and only where there 
     `the button ${JSON.stringify(place)} is beside the window ${JSON.stringify(canvas)}`);
   await button.tap();
   await wide.page.getByRole('menu', { name: 'Menu' }).waitFor();
+  await wide.page.keyboard.press('Escape');
+  // A long press on the ground around the window opens it too.
+  await longPress(wide.page, { x: canvas.x / 2, y: canvas.y + canvas.height / 2 });
+  await wide.page.getByRole('menu', { name: 'Menu' }).waitFor();
   assert.deepEqual(wide.problems, []);
 
   const tight = await openGame(t, { hasTouch: true });
