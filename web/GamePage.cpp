@@ -251,16 +251,24 @@ bool GamePage::keyDown(const EmscriptenKeyboardEvent& event) {
     session_.prepareSound();
     const std::string key = portableKeyText(event);
     if (key.empty()) return false;
-    if (key == "Tab" || key == "Shift+Tab") {
-        moveFocus(key == "Shift+Tab");
-        return true;
-    }
     if (const auto action = windowShortcutOf(key)) {
         if (*action != play::ShortcutAction::ContextMenu) return actions_.perform(*action);
         openMenuAtFocus();
         return true;
     }
+    // The menu's button takes its own keys, Tab among them.
+    if (focusOnPageControl()) return false;
+    if (key == "Tab" || key == "Shift+Tab") {
+        moveFocus(key == "Shift+Tab");
+        return true;
+    }
     return controlKey(key, event.repeat != 0);
+}
+
+bool GamePage::focusOnPageControl() const {
+    const val focused = dom::focusedElement();
+    return !focused.isNull() && !focused.equals(dom::document()["body"]) &&
+           !focused.equals(canvas_.element()) && !grid_.hasFocus();
 }
 
 // The keys of the control that has the focus.
@@ -297,6 +305,8 @@ void GamePage::setFocus(Focus focus) {
         if (!grid_.hasFocus()) grid_.focus();
     } else {
         grid_.blur();
+        // A designed control has it now, which the page's own controls give up.
+        if (focusOnPageControl()) dom::focusedElement().call<void>("blur");
     }
     requestRedraw();
 }

@@ -84,6 +84,9 @@ private:
     bool stepStartLevel(SpinnerArrow arrow);
     void repeatSpinnerStep();
     void setFocus(Focus focus);
+    // Whether the keyboard's focus is on one of the page's own controls (the menu's button)
+    // rather than on the designed window or the board's grid.
+    bool focusOnPageControl() const;
     void moveFocus(bool backwards);
     void openMenuAtFocus();
     void contextMenuAsked(const emscripten::val& event);
