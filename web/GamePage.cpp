@@ -384,6 +384,7 @@ void GamePage::redraw() {
 
 void GamePage::screenChanged() {
     notice_.follow(session_.screen().notice);
+    spokenNotice_.follow(session_.screen().notice);
     grid_.show(session_.screen());
     requestRedraw();
 }

@@ -3,7 +3,7 @@
 // It hands the session every mouse, touch, key and timer event and draws the session's screen
 // after each, at the next animation frame; nothing runs while nothing happens. Beside the
 // canvas it keeps the page's own controls: the context menu and the dialogs, the menu's
-// button where there is room, and the board's grid for a screen reader. The settings are kept
+// button where there is room, and the board's grid and the notices for a screen reader. The settings are kept
 // in the browser's storage. No game rule lives here.
 #pragma once
 
@@ -24,6 +24,7 @@
 #include "NoticeBanner.h"
 #include "PageActions.h"
 #include "PageFit.h"
+#include "SpokenNotice.h"
 #include "SquarePictures.h"
 #include "TouchPress.h"
 #include "session/Session.h"
@@ -124,6 +125,7 @@ private:
     PageActions actions_;
     MenuControl menuControl_;
     BoardGrid grid_;
+    SpokenNotice spokenNotice_{language_};
     TouchPress touch_{[this](Point client) { touchHeldLong(client); }};
     // A finger that went down on a designed control works it as the mouse does.
     bool touchOnControl_ = false;

@@ -2,7 +2,7 @@
 // The board as a screen reader finds it: a grid of 6 rows of 6 cells in the browser's
 // accessibility tree, read through the DevTools protocol, each cell named by its square's name
 // and place, following every move, and played with the board's keys as the focus moves with
-// the cursor.
+// the cursor; and the notices in a status line.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { openGame, screenOf, steppedPicture } from './game-page.mjs';
@@ -67,6 +67,10 @@ test('the board\'s keys play in the grid: the focus follows the cursor, and a ce
     assert.equal(grid.names[square], spokenName(stepped, square));
     assert.notEqual(grid.names[square], spokenName(before.pictures[square], square));
     assert.equal(grid.focused, square);
+
+    // The hint in words reaches a screen reader too, once the board has settled.
+    await page.keyboard.press('h');
+    await page.getByRole('status').filter({ hasText: /^Hint: / }).waitFor({ timeout: 5000 });
     assert.deepEqual(problems, []);
   });
 
