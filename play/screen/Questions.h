@@ -2,7 +2,7 @@
 // The questions a screen asks the player, each a title and a text, in the player's language:
 // before the best scores or the high score are cleared, and for the number of a game to play,
 // with what is wrong with a text that is no game number. The answers' buttons (Yes, No, OK,
-// Cancel) are each front end's own.
+// Cancel) are each front end's own, or else the words of AnswerWords.h.
 #pragma once
 
 #include <string>

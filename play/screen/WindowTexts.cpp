@@ -37,4 +37,8 @@ std::string boardName(Language language) {
     return translated(language, PLAY_TEXT("WindowTexts", "Board"));
 }
 
+std::string menuControlName(Language language) {
+    return translated(language, PLAY_TEXT("WindowTexts", "Menu"));
+}
+
 } // namespace quadrelle::play

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The game window's texts beside its designed captions, in the player's language: the context
 // menu's first line and its submenu of the keys it has no entry for, the notice the sound
-// switch shows, and what a screen reader says for the start-level spinner and the board.
+// switch shows, what a screen reader says for the start-level spinner and the board, and the
+// name of the control that opens the menu where a screen has one.
 #pragma once
 
 #include <string>
@@ -21,5 +22,7 @@ std::string soundNotice(bool soundOn, Language language);
 std::string startLevelSpinnerName(Language language);
 // "Board", the board's spoken name.
 std::string boardName(Language language);
+// "Menu", the name of a control that opens the context menu.
+std::string menuControlName(Language language);
 
 } // namespace quadrelle::play

@@ -50,6 +50,11 @@ void Session::pressBoardKey(BoardKey key) {
     finish();
 }
 
+void Session::moveCursor(int square) {
+    cursor_.moveTo(square);
+    finish();
+}
+
 void Session::requestHint() {
     hintShow_.request();
     finish();

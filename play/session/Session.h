@@ -52,6 +52,8 @@ public:
     void newGame(GameNumber number);
     void setStartLevel(int level);
     void pressBoardKey(BoardKey key);
+    // Puts the cursor on a square, as a screen reader's focus on it does; off the board it stays.
+    void moveCursor(int square);
     // The hint appears once the board is at rest, framed until the alarm runs out.
     void requestHint();
     void hintExpired();

@@ -80,6 +80,29 @@
     </message>
 </context>
 <context>
+    <name>AnswerWords</name>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>BestScoresTable</name>
     <message>
         <source>Best scores</source>
@@ -270,6 +293,61 @@ Le record et le niveau de départ sont gardés dans $XDG_CONFIG_HOME/Chromafall/
     </message>
 </context>
 <context>
+    <name>KeyNames</name>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Maj</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page préc.</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page suiv.</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+</context>
+<context>
     <name>Questions</name>
     <message>
         <source>Clear best scores</source>
@@ -448,6 +526,10 @@ Le record et le niveau de départ sont gardés dans $XDG_CONFIG_HOME/Chromafall/
     <message>
         <source>Board</source>
         <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
     </message>
 </context>
 </TS>

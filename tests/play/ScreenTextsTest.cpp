@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The texts of the About box, the best-scores table, the questions and the window, in English
-// with their numbers filled in, and in German: each read from its own context of the
-// translation files.
+// The texts of the About box, the best-scores table, the questions, the window, the answer
+// buttons and the keys' names, in English with their numbers filled in, and in German: each
+// read from its own context of the translation files.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -9,7 +9,9 @@
 #include <string>
 
 #include "screen/AboutText.h"
+#include "screen/AnswerWords.h"
 #include "screen/BestScoresTable.h"
+#include "screen/KeyNames.h"
 #include "screen/Questions.h"
 #include "screen/WindowTexts.h"
 
@@ -67,6 +69,16 @@ TEST(ScreenTexts, ReadInEnglishAndGerman) {
         // The spoken name, without the soft hyphen that lets the caption break.
         {[](Language l) { return startLevelSpinnerName(l); }, "Start level", "Startstufe"},
         {[](Language l) { return boardName(l); }, "Board", "Spielfeld"},
+        {[](Language l) { return menuControlName(l); }, "Menu", "Menü"},
+        {[](Language l) { return answerWord(Answer::Cancel, l); }, "Cancel", "Abbrechen"},
+        {[](Language l) { return answerWord(Answer::Close, l); }, "Close", "Schließen"},
+        {[](Language l) { return keyName("Ctrl+G", l); }, "Ctrl+G", "Strg+G"},
+        {[](Language l) { return keyName("Shift+F10", l); }, "Shift+F10", "Umschalt+F10"},
+        {[](Language l) { return keyName("Ctrl++", l); }, "Ctrl++", "Strg++"},
+        {[](Language l) { return keysText(shortcutFor(ShortcutAction::ClickSquare), l); },
+         "Space, Return, Enter", "Leertaste, Eingabe, Enter"},
+        {[](Language l) { return keysText(shortcutFor(ShortcutAction::StepUp), l); }, "Page Up", "Bild auf"},
+        {[](Language l) { return keysText(shortcutFor(ShortcutAction::About), l); }, "", ""},
     };
     for (const ScreenText& c : cases) {
         EXPECT_EQ(c.text(Language::English), c.english);

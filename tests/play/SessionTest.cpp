@@ -59,6 +59,7 @@ TEST(Session, EveryEventEndsInOneRedraw) {
         {"new game", [](Session& s) { s.newGame(GameNumber{8}); }},
         {"start level", [](Session& s) { s.setStartLevel(4); }},
         {"board key", [](Session& s) { s.pressBoardKey(BoardKey::Right); }},
+        {"cursor", [](Session& s) { s.moveCursor(9); }},
         {"hint", [](Session& s) { s.requestHint(); }},
         {"hint over", [](Session& s) { s.hintExpired(); }},
         {"sound", [](Session& s) { s.setSoundOn(false); }},
@@ -101,6 +102,11 @@ TEST(Session, TheScreenFollowsKeysHintsAndSwitches) {
     h.session.pressBoardKey(BoardKey::StepUp);
     EXPECT_EQ(h.screen().squareNames[2], "yellow, arrow up");
     EXPECT_EQ(h.screen().captions.score, "1");
+
+    h.session.moveCursor(14);
+    EXPECT_EQ(h.screen().cursor, 14);
+    h.session.moveCursor(kSquareCount);
+    EXPECT_EQ(h.screen().cursor, 14);
 }
 
 // The game that raises the high score and enters the best scores saves both at once, and the

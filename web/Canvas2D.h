@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+// The few calls of a <canvas> element's 2D context that the page draws with, in the designed
+// window's pixels: the context's transform maps them onto the canvas's backing store.
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "screen/Layout.h"
+
+namespace quadrelle::web {
+
+struct Colour {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    double alpha = 1.0;
+
+    static Colour of(play::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue, 1.0}; }
+};
+
+struct Point {
+    double x;
+    double y;
+};
+
+enum class TextAlign { Left, Centre, Right };
+
+struct FontMetrics {
+    double ascent;
+    double descent;
+};
+
+class Canvas2D {
+public:
+    explicit Canvas2D(emscripten::val element);
+
+    const emscripten::val& element() const { return element_; }
+    // Gives the canvas a backing store of that many pixels, and maps the designed window onto it.
+    void setBackingSize(int width, int height);
+
+    void fillRect(double x, double y, double width, double height, Colour colour);
+    void strokeRect(double x, double y, double width, double height, Colour colour, double lineWidth);
+    void fillPolygon(const std::vector<Point>& corners, Colour colour);
+    void strokeLine(Point from, Point to, Colour colour, double lineWidth);
+    void strokeCircle(Point centre, double radius, Colour colour, double lineWidth);
+    // A rectangle with rounded corners, filled with a gradient from top to bottom (vertical) or
+    // from left to right, and outlined.
+    void fillGradientRect(double x, double y, double width, double height, Colour from, Colour to,
+                          bool vertical, double cornerRadius = 0);
+    void drawImage(const emscripten::val& image, double x, double y, double width, double height);
+
+    void setFont(const std::string& font);
+    double textWidth(std::string_view text);
+    // The current font's, which is pixelSize pixels tall.
+    FontMetrics fontMetrics(double pixelSize);
+    // Draws a line of text with its baseline at y.
+    void fillText(std::string_view text, double x, double baselineY, Colour colour, TextAlign align);
+
+    void save();
+    void restore();
+    void clipTo(double x, double y, double width, double height);
+
+private:
+    void setFill(Colour colour);
+    void setStroke(Colour colour, double lineWidth);
+    void roundedRectPath(double x, double y, double width, double height, double radius);
+
+    emscripten::val element_;
+    emscripten::val context_;
+    std::string font_;
+};
+
+std::string cssColour(Colour colour);
+
+} // namespace quadrelle::web

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+// The browser's game: the page's canvas becomes the game's window. The first game is the one
+// the address names ("#game=12345"), else one drawn from the clock. The page lives as long as
+// the browser's tab, so it is never destroyed.
+#include <emscripten/val.h>
+
+#include "BrowserClock.h"
+#include "BrowserLanguage.h"
+#include "GamePage.h"
+#include "PageAddress.h"
+#include "PageBindings.h"
+#include "WebAudioSound.h"
+
+using namespace quadrelle::web;
+
+int main() {
+    static WebAudioSound sound;
+    const emscripten::val canvas =
+        emscripten::val::global("document").call<emscripten::val>("getElementById", std::string("screen"));
+    auto* page = new GamePage(canvas, sound, browserLanguage());
+    bindPage(*page);
+    page->start(gameNumberInAddress().value_or(gameNumberFromClock()));
+    return 0;
+}
