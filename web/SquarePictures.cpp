@@ -1,26 +1,33 @@
 // SPDX-License-Identifier: MIT
 #include "SquarePictures.h"
 
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
 namespace quadrelle::web {
 
 using emscripten::val;
 
-std::string picturePath(Picture picture, bool withSymbols, bool sharp) {
-    // The empty square has no symbol, so it is only in the plain set.
-    const bool symbol = withSymbols && picture != Picture::SqEmpty;
-    return std::string("pictures/") + (symbol ? "symbols/" : "") + std::string(play::pictureName(picture)) +
-           (sharp ? "@2x" : "") + ".png";
+std::string sheetPath(bool withSymbols, bool sharp) {
+    return std::string("pictures/") + (withSymbols ? "symbols" : "plain") + (sharp ? "@2x" : "") + ".png";
+}
+
+int placeInSheet(Picture picture) {
+    static const std::vector<std::string_view> sorted = [] {
+        std::vector<std::string_view> names;
+        for (int n = 0; n < play::kPictureCount; ++n) names.push_back(play::pictureName(static_cast<Picture>(n)));
+        std::sort(names.begin(), names.end());
+        return names;
+    }();
+    return static_cast<int>(std::find(sorted.begin(), sorted.end(), play::pictureName(picture)) - sorted.begin());
 }
 
 SquarePictures::Set SquarePictures::load(bool withSymbols, bool sharp) const {
-    Set set;
-    for (int n = 0; n < play::kPictureCount; ++n) {
-        val image = val::global("Image").new_();
-        image.set("onload", onLoad_);
-        image.set("src", picturePath(static_cast<Picture>(n), withSymbols, sharp));
-        set.push_back(std::move(image));
-    }
-    return set;
+    val sheet = val::global("Image").new_();
+    sheet.set("onload", onLoad_);
+    sheet.set("src", sheetPath(withSymbols, sharp));
+    return {std::move(sheet), {}};
 }
 
 void SquarePictures::choose(bool withSymbols, bool sharp) {
@@ -30,17 +37,31 @@ void SquarePictures::choose(bool withSymbols, bool sharp) {
     chosen_ = &found->second;
 }
 
+bool SquarePictures::cut() const {
+    if (chosen_ == nullptr) return false;
+    if (!chosen_->pictures.empty()) return true;
+    const val& sheet = chosen_->sheet;
+    if (!sheet["complete"].as<bool>() || sheet["naturalWidth"].as<int>() == 0) return false;
+    const int size = sheet["naturalHeight"].as<int>();
+    for (int n = 0; n < play::kPictureCount; ++n) {
+        val canvas = val::global("document").call<val>("createElement", std::string("canvas"));
+        canvas.set("width", size);
+        canvas.set("height", size);
+        canvas.call<val>("getContext", std::string("2d"))
+            .call<void>("drawImage", sheet, placeInSheet(static_cast<Picture>(n)) * size, 0, size, size, 0, 0, size,
+                        size);
+        chosen_->pictures.push_back(std::move(canvas));
+    }
+    return true;
+}
+
 std::optional<val> SquarePictures::imageOf(Picture picture) const {
-    if (chosen_ == nullptr) return std::nullopt;
-    const val& image = (*chosen_)[static_cast<std::size_t>(picture)];
-    if (!image["complete"].as<bool>() || image["naturalWidth"].as<int>() == 0) return std::nullopt;
-    return image;
+    if (!cut()) return std::nullopt;
+    return chosen_->pictures[static_cast<std::size_t>(picture)];
 }
 
 bool SquarePictures::allArrived() const {
-    for (int n = 0; n < play::kPictureCount; ++n)
-        if (!imageOf(static_cast<Picture>(n))) return false;
-    return true;
+    return cut();
 }
 
 } // namespace quadrelle::web

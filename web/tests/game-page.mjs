@@ -3,53 +3,18 @@
 // QUADRELLE_WEB_SITE) served on a free port of 127.0.0.1, gzip-compressed as a web server would;
 // Debian's chromium (or QUADRELLE_CHROMIUM) driven headless by playwright-core; the game opened
 // at a given size and language; and the game's screen as the page tells it.
-import { createServer } from 'node:http';
-import { readFile } from 'node:fs/promises';
-import { extname, join, normalize, resolve, dirname } from 'node:path';
+import { join, resolve, dirname } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { gzipSync } from 'node:zlib';
 import { chromium } from 'playwright-core';
+import { serveFolder } from './site-server.mjs';
 
 export const projectRoot = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
 export const site = resolve(process.env.QUADRELLE_WEB_SITE ?? join(projectRoot, 'build/web/site'));
 export const browserPath = process.env.QUADRELLE_CHROMIUM ?? '/usr/bin/chromium';
 export const designedSize = { width: 510, height: 433 };
 
-const types = {
-  '.html': 'text/html; charset=utf-8',
-  '.js': 'text/javascript',
-  '.wasm': 'application/wasm',
-  '.webmanifest': 'application/manifest+json',
-  '.png': 'image/png',
-  '.woff2': 'font/woff2',
-  '.woff': 'font/woff',
-};
-// Pictures and WOFF2 are compressed already.
-const compressed = new Set(['.png', '.woff2', '.woff']);
-
-// Serves the folder; resolves to the server, whose `url` is the site's address.
 export function serveSite(folder = site) {
-  const server = createServer(async (request, response) => {
-    const path = normalize(decodeURIComponent(new URL(request.url, 'http://localhost').pathname));
-    const file = join(folder, path.endsWith('/') ? `${path}index.html` : path);
-    if (!file.startsWith(folder)) return response.writeHead(403).end();
-    let body;
-    try {
-      body = await readFile(file);
-    } catch {
-      return response.writeHead(404).end();
-    }
-    const headers = { 'Content-Type': types[extname(file)] ?? 'application/octet-stream', 'Cache-Control': 'no-cache' };
-    if (!compressed.has(extname(file)) && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
-      body = gzipSync(body, { level: 9 });
-      headers['Content-Encoding'] = 'gzip';
-    }
-    response.writeHead(200, headers).end(body);
-  });
-  return new Promise((done) => server.listen(0, '127.0.0.1', () => {
-    server.url = `http://127.0.0.1:${server.address().port}/`;
-    done(server);
-  }));
+  return serveFolder(folder);
 }
 
 // `--force-color-profile=srgb` keeps the pictures' pixels as they are on any screen.
@@ -122,42 +87,30 @@ export async function screensUntilRest(page, timeout = 30000) {
   }
 }
 
-// The indexes of the pairs of PNG files (Buffers) whose decoded pixels differ.
-export function unlikePictures(page, pairs) {
-  return page.evaluate(async (encoded) => {
-    const decode = async (base64) => {
-      const bitmap = await createImageBitmap(new Blob([Uint8Array.from(atob(base64), (c) => c.charCodeAt(0))]),
-        { colorSpaceConversion: 'none', premultiplyAlpha: 'none' });
-      const context = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
-      context.drawImage(bitmap, 0, 0);
-      return `${bitmap.width}x${bitmap.height} ${context.getImageData(0, 0, bitmap.width, bitmap.height).data}`;
+// Compares pairs of regions, each of the page's canvas (`{ rect }`) or of a PNG file
+// (`{ png, rect }`, a Buffer; the whole picture without a rect), decoded without colour
+// conversion. Resolves to the indexes of the pairs whose pixels differ.
+export function unlikeRegions(page, pairs) {
+  const encoded = pairs.map((pair) => pair.map(({ png, rect }) => ({ png: png?.toString('base64'), rect })));
+  return page.evaluate(async (regions) => {
+    const pixelsOf = async ({ png, rect }) => {
+      const source = png ? await createImageBitmap(new Blob([Uint8Array.from(atob(png), (c) => c.charCodeAt(0))]),
+        { colorSpaceConversion: 'none', premultiplyAlpha: 'none' }) : document.getElementById('screen');
+      const { x, y, width, height } = rect ?? { x: 0, y: 0, width: source.width, height: source.height };
+      const context = new OffscreenCanvas(width, height).getContext('2d');
+      context.drawImage(source, x, y, width, height, 0, 0, width, height);
+      return `${width}x${height} ${context.getImageData(0, 0, width, height).data}`;
     };
     const unlike = [];
-    for (const [index, [a, b]] of encoded.entries())
-      if (await decode(a) !== await decode(b)) unlike.push(index);
+    for (const [index, [a, b]] of regions.entries())
+      if (await pixelsOf(a) !== await pixelsOf(b)) unlike.push(index);
     return unlike;
-  }, pairs.map((pair) => pair.map((file) => file.toString('base64'))));
+  }, encoded);
 }
 
-// The squares whose pixels on the canvas differ from the same square of `windowPng` (a Buffer
-// holding a picture of the whole window), or without it from the square's own picture file.
+// The squares whose pixels on the canvas differ from the same square of `windowPng`, a picture
+// of the whole window (a Buffer).
 export function unlikeSquares(page, windowPng) {
-  return page.evaluate(async ({ windowBase64, rects }) => {
-    const pixelsOf = (source, rect, at = rect) => {
-      const context = new OffscreenCanvas(rect.width, rect.height).getContext('2d');
-      context.drawImage(source, at.x, at.y, rect.width, rect.height, 0, 0, rect.width, rect.height);
-      return context.getImageData(0, 0, rect.width, rect.height).data.join();
-    };
-    const load = (blob) => createImageBitmap(blob, { colorSpaceConversion: 'none', premultiplyAlpha: 'none' });
-    const whole = windowBase64 &&
-      await load(new Blob([Uint8Array.from(atob(windowBase64), (c) => c.charCodeAt(0))]));
-    const names = Module.quadrelleScreen().pictures;
-    const canvas = document.getElementById('screen');
-    const unlike = [];
-    for (const [square, rect] of rects.entries()) {
-      const reference = whole ?? await load(await (await fetch(`pictures/${names[square]}.png`)).blob());
-      if (pixelsOf(canvas, rect) !== pixelsOf(reference, rect, whole ? rect : { x: 0, y: 0 })) unlike.push(square);
-    }
-    return unlike;
-  }, { windowBase64: windowPng?.toString('base64'), rects: Array.from({ length: 36 }, (_, i) => squareRect(i)) });
+  const squares = Array.from({ length: 36 }, (_, square) => squareRect(square));
+  return unlikeRegions(page, squares.map((rect) => [{ rect }, { png: windowPng, rect }]));
 }

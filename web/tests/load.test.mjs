@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The page loads and draws the designed window: at 510 x 433 the canvas fills the page one
-// pixel to one, every square shows its picture, and the served pictures, recompressed at build
-// time, decode to the generator's very pixels.
+// pixel to one and every square shows the generator's picture, and the sheets the pictures are
+// served in, laid out and recompressed at build time, hold the generator's very pixels, as do
+// the recompressed icons.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { readFile, readdir } from 'node:fs/promises';
+import { readFile } from 'node:fs/promises';
 import { join } from 'node:path';
-import { launchBrowser, openGame, projectRoot, serveSite, site, unlikePictures, unlikeSquares } from './game-page.mjs';
+import { launchBrowser, openGame, projectRoot, screenOf, serveSite, site, squareRect, unlikeRegions } from './game-page.mjs';
 
 let server, browser;
 before(async () => {
@@ -18,6 +19,8 @@ after(async () => {
   server?.close();
 });
 
+const generated = (file) => readFile(join(projectRoot, 'assets/pictures', file));
+
 test('at 510 x 433 the canvas is the designed window, one pixel to one, with every square drawn', async () => {
   const { page, problems } = await openGame(browser, server, { game: 4242 });
   const drawn = await page.evaluate(() => {
@@ -27,23 +30,33 @@ test('at 510 x 433 the canvas is the designed window, one pixel to one, with eve
       ratio: devicePixelRatio };
   });
   assert.deepEqual(drawn, { box: [0, 0, 510, 433], pixels: [510, 433], ratio: 1 });
-  assert.deepEqual(await unlikeSquares(page), [], 'squares drawn unlike their pictures');
+  const pictures = (await screenOf(page)).pictures;
+  const pairs = await Promise.all(pictures.map(async (name, square) =>
+    [{ rect: squareRect(square) }, { png: await generated(`${name}.png`) }]));
+  assert.deepEqual(await unlikeRegions(page, pairs), [], 'squares drawn unlike their pictures');
   assert.deepEqual(problems, []);
 });
 
-test('the served pictures decode to the same pixels as the generated ones', async () => {
-  const folders = [['pictures', 'assets/pictures'], ['pictures/symbols', 'assets/pictures/symbols'],
-    ['icon', 'assets/icon']];
-  const names = [];
+test('each sheet holds every picture of its set, and each icon its picture, pixel for pixel', async () => {
+  const names = ['sq0', 'sq0up', 'sq1', 'sq1234', 'sq1down', 'sq1up', 'sq1updown', 'sq2', 'sq2down', 'sq2up',
+    'sq2updown', 'sq3', 'sq3down', 'sq3up', 'sq3updown', 'sq4', 'sq4down', 'sqEmpty', 'tri0r', 'tri1r', 'tri2r',
+    'tri3r', 'tri4r'];
   const pairs = [];
-  for (const [served, generated] of folders) {
-    for (const name of (await readdir(join(site, served))).filter((file) => file.endsWith('.png'))) {
-      names.push(`${served}/${name}`);
-      pairs.push([await readFile(join(site, served, name)), await readFile(join(projectRoot, generated, name))]);
+  for (const [set, folder] of [['plain', ''], ['symbols', 'symbols/']]) {
+    for (const [suffix, size] of [['', 60], ['@2x', 120]]) {
+      const sheet = await readFile(join(site, 'pictures', `${set}${suffix}.png`));
+      for (const [place, name] of names.entries()) {
+        const file = `${name === 'sqEmpty' ? '' : folder}${name}${suffix}.png`;
+        pairs.push([{ png: sheet, rect: { x: place * size, y: 0, width: size, height: size } }, { png: await generated(file) }]);
+      }
+      pairs.push([{ png: sheet }, { png: sheet, rect: { x: 0, y: 0, width: names.length * size, height: size } }]);
     }
   }
-  assert.ok(pairs.length > 90, `${pairs.length} pictures served`);
+  for (const size of [32, 192, 512]) {
+    const icon = `icon/quadrelle-${size}.png`;
+    pairs.push([{ png: await readFile(join(site, icon)) }, { png: await readFile(join(projectRoot, 'assets', icon)) }]);
+  }
   const page = await browser.newPage();
-  assert.deepEqual((await unlikePictures(page, pairs)).map((index) => names[index]), []);
+  assert.deepEqual(await unlikeRegions(page, pairs), []);
   await page.close();
 });
