@@ -40,6 +40,15 @@ EM_JS(void, quadrelle_canvas_fill_text,
     c.fillText(UTF8ToString(text, length), x, y);
 });
 
+// The font's ascent, and its descent into *descent; -1 where the browser measures neither.
+EM_JS(double, quadrelle_canvas_font_metrics, (EM_VAL context, double* descent), {
+    const measured = Emval.toValue(context).measureText("Mg");
+    const ascent = measured.fontBoundingBoxAscent;
+    if (typeof ascent !== "number" || typeof measured.fontBoundingBoxDescent !== "number") return -1;
+    HEAPF64[descent >> 3] = measured.fontBoundingBoxDescent;
+    return ascent;
+});
+
 EM_JS(void, quadrelle_canvas_clip, (EM_VAL context, double x, double y, double width, double height), {
     const c = Emval.toValue(context);
     c.beginPath();
@@ -161,10 +170,9 @@ double Canvas2D::textWidth(std::string_view text) {
 }
 
 FontMetrics Canvas2D::fontMetrics(double pixelSize) {
-    const val measured = context_.call<val>("measureText", std::string("Mg"));
-    const val ascent = measured["fontBoundingBoxAscent"];
-    const val descent = measured["fontBoundingBoxDescent"];
-    if (ascent.isNumber() && descent.isNumber()) return {ascent.as<double>(), descent.as<double>()};
+    double descent = 0;
+    const double ascent = quadrelle_canvas_font_metrics(context_.as_handle(), &descent);
+    if (ascent >= 0) return {ascent, descent};
     // A browser without font metrics gets the typewriter face's own proportions.
     return {std::round(pixelSize * 0.833), std::round(pixelSize * 0.300)};
 }

@@ -132,8 +132,10 @@ inline int runAll(int argc, char** argv) {
 
 #define QUADRELLE_BENCHMARK_JOIN2(a, b) a##b
 #define QUADRELLE_BENCHMARK_JOIN(a, b) QUADRELLE_BENCHMARK_JOIN2(a, b)
-#define BENCHMARK(function)                                                                        \
-    [[maybe_unused]] static ::benchmark::internal::Benchmark* QUADRELLE_BENCHMARK_JOIN(            \
+#define BENCHMARK(function)                                                                                  \
+    [[maybe_unused]] static ::benchmark::internal::Benchmark* QUADRELLE_BENCHMARK_JOIN(                      \
         registered_, __LINE__) = ::benchmark::internal::add(#function, function)
-#define BENCHMARK_MAIN()                                                                           \
-    int main(int argc, char** argv) { return ::benchmark::internal::runAll(argc, argv); }
+#define BENCHMARK_MAIN()                                                                                     \
+    int main(int argc, char** argv) {                                                                        \
+        return ::benchmark::internal::runAll(argc, argv);                                                    \
+    }
