@@ -22,6 +22,7 @@ const compressed = new Set(['.png', '.woff2', '.woff']);
 // Serves the folder; resolves to the server, whose `url` is the site's address and whose
 // `sentBytes` counts the bytes of the bodies it has sent.
 export function serveFolder(folder) {
+  const gzipped = new Map();
   const server = createServer(async (request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://localhost').pathname));
     const file = join(folder, path.endsWith('/') ? `${path}index.html` : path);
@@ -37,7 +38,9 @@ export function serveFolder(folder) {
     if (request.headers['if-none-match'] === etag) return response.writeHead(304, { ETag: etag }).end();
     const headers = { 'Content-Type': types[extname(file)] ?? 'application/octet-stream', 'Cache-Control': 'no-cache', ETag: etag };
     if (!compressed.has(extname(file)) && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
-      body = gzipSync(body, { level: 9 });
+      // Compressed once per content, as a server that keeps compressed copies would.
+      if (!gzipped.has(etag)) gzipped.set(etag, gzipSync(body, { level: 9 }));
+      body = gzipped.get(etag);
       headers['Content-Encoding'] = 'gzip';
     }
     server.sentBytes += body.length;
