@@ -5,23 +5,45 @@
 
 #include <algorithm>
 #include <string_view>
-#include <vector>
 
-// One canvas per picture, cut from the sheet where `places` says, in one call: through embind's
-// val each canvas would take several slow calls.
+// Asks for a sheet and cuts it, once it has arrived, into one picture per place given, in the
+// order given; then calls onLoad. Resolves to an object whose `pictures` is empty until then.
+// The sheet is fetched as bytes and made an image bitmap, which the browser decodes away from
+// the page's thread, once; the pictures are bitmaps cut from it. A browser without bitmaps gets
+// canvases cut from an image.
 // clang-format off
-EM_JS(emscripten::EM_VAL, quadrelle_cut_sheet, (emscripten::EM_VAL sheet, const int* places, int count), {
-    const image = Emval.toValue(sheet);
-    const size = image.naturalHeight;
-    const pictures = [];
-    for (let n = 0; n < count; ++n) {
-        const canvas = document.createElement("canvas");
-        canvas.width = size;
-        canvas.height = size;
-        canvas.getContext("2d").drawImage(image, HEAP32[(places >> 2) + n] * size, 0, size, size, 0, 0, size, size);
-        pictures.push(canvas);
+EM_JS(emscripten::EM_VAL, quadrelle_load_sheet,
+      (const char* path, const int* places, int count, emscripten::EM_VAL onLoad), {
+    const set = { pictures: [] };
+    const from = Array.from(HEAP32.subarray(places >> 2, (places >> 2) + count));
+    const done = Emval.toValue(onLoad);
+    const address = UTF8ToString(path);
+    const cutFrom = (sheet, size, cutOut) =>
+        Promise.all(from.map((place) => cutOut(sheet, place * size, size))).then((pictures) => {
+            set.pictures = pictures;
+            done(set);
+        });
+    const failed = (error) => console.error("Quadrelle!: cannot load " + address, error);
+    if (typeof createImageBitmap === "function") {
+        fetch(address)
+            .then((response) => response.ok ? response.blob() : Promise.reject(response.status))
+            .then((bytes) => createImageBitmap(bytes))
+            .then((sheet) => cutFrom(sheet, sheet.height,
+                                     (image, x, size) => createImageBitmap(image, x, 0, size, size)))
+            .catch(failed);
+    } else {
+        const sheet = new Image();
+        sheet.onload = () => cutFrom(sheet, sheet.naturalHeight, (image, x, size) => {
+            const canvas = document.createElement("canvas");
+            canvas.width = size;
+            canvas.height = size;
+            canvas.getContext("2d").drawImage(image, x, 0, size, size, 0, 0, size, size);
+            return canvas;
+        }).catch(failed);
+        sheet.onerror = failed;
+        sheet.src = address;
     }
-    return Emval.toHandle(pictures);
+    return Emval.toHandle(set);
 });
 // clang-format on
 
@@ -46,10 +68,12 @@ int placeInSheet(Picture picture) {
 }
 
 SquarePictures::Set SquarePictures::load(bool withSymbols, bool sharp) const {
-    val sheet = val::global("Image").new_();
-    sheet.set("onload", onLoad_);
-    sheet.set("src", sheetPath(withSymbols, sharp));
-    return {std::move(sheet), {}};
+    std::vector<int> places;
+    for (int n = 0; n < play::kPictureCount; ++n) places.push_back(placeInSheet(static_cast<Picture>(n)));
+    const std::string path = sheetPath(withSymbols, sharp);
+    return {val::take_ownership(
+                quadrelle_load_sheet(path.c_str(), places.data(), play::kPictureCount, onLoad_.as_handle())),
+            {}};
 }
 
 void SquarePictures::choose(bool withSymbols, bool sharp) {
@@ -62,13 +86,9 @@ void SquarePictures::choose(bool withSymbols, bool sharp) {
 bool SquarePictures::cut() const {
     if (chosen_ == nullptr) return false;
     if (!chosen_->pictures.empty()) return true;
-    const val& sheet = chosen_->sheet;
-    if (!sheet["complete"].as<bool>() || sheet["naturalWidth"].as<int>() == 0) return false;
-    std::vector<int> places;
-    for (int n = 0; n < play::kPictureCount; ++n) places.push_back(placeInSheet(static_cast<Picture>(n)));
-    const val pictures =
-        val::take_ownership(quadrelle_cut_sheet(sheet.as_handle(), places.data(), play::kPictureCount));
-    for (int n = 0; n < play::kPictureCount; ++n) chosen_->pictures.push_back(pictures[n]);
+    const val cutOut = chosen_->sheet["pictures"];
+    if (cutOut["length"].as<int>() != play::kPictureCount) return false;
+    for (int n = 0; n < play::kPictureCount; ++n) chosen_->pictures.push_back(cutOut[n]);
     return true;
 }
 

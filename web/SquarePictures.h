@@ -3,8 +3,8 @@
 // the designed size or the @2x one for dense screens. Each set is one file, its pictures side
 // by side in the order of their names (pictures/plain.png, symbols@2x.png, …, laid out at build
 // time), asked for from the server the first time the set is chosen and kept after. When it
-// arrives, onLoad is called so the page can draw again, and the sheet is cut into one canvas
-// per picture, pixel for pixel.
+// arrives, it is cut into one image per picture, pixel for pixel, and onLoad is called so the
+// page can draw again.
 #pragma once
 
 #include <emscripten/val.h>
@@ -35,13 +35,14 @@ public:
 
 private:
     struct Set {
+        // The sheet's pictures as they arrive, in JavaScript.
         emscripten::val sheet;
-        // One canvas per picture, in the order of Picture, once the sheet has arrived; none before.
+        // One image per picture, in the order of Picture, once the sheet has been cut; none before.
         std::vector<emscripten::val> pictures;
     };
 
     Set load(bool withSymbols, bool sharp) const;
-    // Cuts the chosen set's sheet once it has arrived; false while it has not.
+    // Takes the chosen set's pictures once the sheet has been cut; false while it has not.
     bool cut() const;
 
     emscripten::val onLoad_;
