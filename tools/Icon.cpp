@@ -17,7 +17,8 @@ namespace assets {
 namespace {
 
 constexpr int gridSize = 32;
-constexpr int iconSizes[] = {32, 48, 64, 128, 256};
+// 192 and 512 are the sizes a web app manifest asks for.
+constexpr int iconSizes[] = {32, 48, 64, 128, 192, 256, 512};
 const QColor highlight(64, 224, 64);
 
 struct Region {

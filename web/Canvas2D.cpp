@@ -1,7 +1,61 @@
 // SPDX-License-Identifier: MIT
 #include "Canvas2D.h"
 
+#include <emscripten/emscripten.h>
+
 #include <cmath>
+
+// The calls made for every frame go to the context straight from JavaScript functions of their
+// own, with plain numbers and texts: through embind's val each would look its method up by name
+// and convert every argument, which took most of a frame's time.
+using emscripten::EM_VAL;
+
+// clang-format off
+EM_JS(void, quadrelle_canvas_fill_style, (EM_VAL context, int red, int green, int blue, double alpha), {
+    Emval.toValue(context).fillStyle = "rgba(" + red + "," + green + "," + blue + "," + alpha + ")";
+});
+
+EM_JS(void, quadrelle_canvas_fill_rect, (EM_VAL context, double x, double y, double width, double height), {
+    Emval.toValue(context).fillRect(x, y, width, height);
+});
+
+EM_JS(void, quadrelle_canvas_draw_image,
+      (EM_VAL context, EM_VAL image, double x, double y, double width, double height), {
+    Emval.toValue(context).drawImage(Emval.toValue(image), x, y, width, height);
+});
+
+EM_JS(void, quadrelle_canvas_set_font, (EM_VAL context, const char* font), {
+    Emval.toValue(context).font = UTF8ToString(font);
+});
+
+EM_JS(double, quadrelle_canvas_text_width, (EM_VAL context, const char* text, int length), {
+    return Emval.toValue(context).measureText(UTF8ToString(text, length)).width;
+});
+
+EM_JS(void, quadrelle_canvas_fill_text,
+      (EM_VAL context, const char* text, int length, double x, double y, const char* align), {
+    const c = Emval.toValue(context);
+    c.textAlign = UTF8ToString(align);
+    c.textBaseline = "alphabetic";
+    c.fillText(UTF8ToString(text, length), x, y);
+});
+
+// The font's ascent, and its descent into *descent; -1 where the browser measures neither.
+EM_JS(double, quadrelle_canvas_font_metrics, (EM_VAL context, double* descent), {
+    const measured = Emval.toValue(context).measureText("Mg");
+    const ascent = measured.fontBoundingBoxAscent;
+    if (typeof ascent !== "number" || typeof measured.fontBoundingBoxDescent !== "number") return -1;
+    HEAPF64[descent >> 3] = measured.fontBoundingBoxDescent;
+    return ascent;
+});
+
+EM_JS(void, quadrelle_canvas_clip, (EM_VAL context, double x, double y, double width, double height), {
+    const c = Emval.toValue(context);
+    c.beginPath();
+    c.rect(x, y, width, height);
+    c.clip();
+});
+// clang-format on
 
 namespace quadrelle::web {
 
@@ -36,7 +90,7 @@ void Canvas2D::setBackingSize(int width, int height) {
 }
 
 void Canvas2D::setFill(Colour colour) {
-    context_.set("fillStyle", cssColour(colour));
+    quadrelle_canvas_fill_style(context_.as_handle(), colour.red, colour.green, colour.blue, colour.alpha);
 }
 
 void Canvas2D::setStroke(Colour colour, double lineWidth) {
@@ -46,7 +100,7 @@ void Canvas2D::setStroke(Colour colour, double lineWidth) {
 
 void Canvas2D::fillRect(double x, double y, double width, double height, Colour colour) {
     setFill(colour);
-    context_.call<void>("fillRect", x, y, width, height);
+    quadrelle_canvas_fill_rect(context_.as_handle(), x, y, width, height);
 }
 
 void Canvas2D::strokeRect(double x, double y, double width, double height, Colour colour, double lineWidth) {
@@ -102,24 +156,23 @@ void Canvas2D::fillGradientRect(double x, double y, double width, double height,
 }
 
 void Canvas2D::drawImage(const val& image, double x, double y, double width, double height) {
-    context_.call<void>("drawImage", image, x, y, width, height);
+    quadrelle_canvas_draw_image(context_.as_handle(), image.as_handle(), x, y, width, height);
 }
 
 void Canvas2D::setFont(const std::string& font) {
     if (font == font_) return;
     font_ = font;
-    context_.set("font", font);
+    quadrelle_canvas_set_font(context_.as_handle(), font.c_str());
 }
 
 double Canvas2D::textWidth(std::string_view text) {
-    return context_.call<val>("measureText", std::string(text))["width"].as<double>();
+    return quadrelle_canvas_text_width(context_.as_handle(), text.data(), static_cast<int>(text.size()));
 }
 
 FontMetrics Canvas2D::fontMetrics(double pixelSize) {
-    const val measured = context_.call<val>("measureText", std::string("Mg"));
-    const val ascent = measured["fontBoundingBoxAscent"];
-    const val descent = measured["fontBoundingBoxDescent"];
-    if (ascent.isNumber() && descent.isNumber()) return {ascent.as<double>(), descent.as<double>()};
+    double descent = 0;
+    const double ascent = quadrelle_canvas_font_metrics(context_.as_handle(), &descent);
+    if (ascent >= 0) return {ascent, descent};
     // A browser without font metrics gets the typewriter face's own proportions.
     return {std::round(pixelSize * 0.833), std::round(pixelSize * 0.300)};
 }
@@ -128,10 +181,9 @@ void Canvas2D::fillText(std::string_view text, double x, double baselineY, Colou
     const char* alignment = align == TextAlign::Left    ? "left"
                             : align == TextAlign::Right ? "right"
                                                         : "center";
-    context_.set("textAlign", std::string(alignment));
-    context_.set("textBaseline", std::string("alphabetic"));
     setFill(colour);
-    context_.call<void>("fillText", std::string(text), x, baselineY);
+    quadrelle_canvas_fill_text(context_.as_handle(), text.data(), static_cast<int>(text.size()), x, baselineY,
+                               alignment);
 }
 
 void Canvas2D::save() {
@@ -145,9 +197,7 @@ void Canvas2D::restore() {
 }
 
 void Canvas2D::clipTo(double x, double y, double width, double height) {
-    context_.call<void>("beginPath");
-    context_.call<void>("rect", x, y, width, height);
-    context_.call<void>("clip");
+    quadrelle_canvas_clip(context_.as_handle(), x, y, width, height);
 }
 
 } // namespace quadrelle::web

@@ -7,3 +7,5 @@ string(REGEX REPLACE "(0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x
 file(WRITE "${OUTPUT}.new" "${bytes}\n")
 file(COPY_FILE "${OUTPUT}.new" "${OUTPUT}" ONLY_IF_DIFFERENT)
 file(REMOVE "${OUTPUT}.new")
+# The build must see the output newer than its input, also when the bytes are the same.
+file(TOUCH_NOCREATE "${OUTPUT}")

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "DomBuilder.h"
+#include "SquarePictures.h"
 #include "screen/HelpPage.h"
 #include "screen/KeyNames.h"
 
@@ -13,13 +14,15 @@ namespace {
 
 using emscripten::val;
 
+// The picture is its set's sheet shown through a 60 pixel window at the picture's place, so the
+// help asks for no file the board has not.
 val picture(std::string_view name, bool colourSymbols) {
-    const std::string stem = std::string("pictures/") + (colourSymbols ? "symbols/" : "") + std::string(name);
     val image = dom::element("img");
-    dom::setAttribute(image, "src", stem + ".png");
-    dom::setAttribute(image, "srcset", stem + "@2x.png 2x");
+    dom::setAttribute(image, "src", sheetPath(colourSymbols, false));
+    dom::setAttribute(image, "srcset", sheetPath(colourSymbols, true) + " 2x");
     dom::setAttribute(image, "width", "60");
     dom::setAttribute(image, "height", "60");
+    dom::setAttribute(image, "style", "object-position: " + std::to_string(-60 * placeInSheet(name)) + "px 0");
     // The words beside them say what they show.
     dom::setAttribute(image, "alt", "");
     return image;

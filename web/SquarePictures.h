@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The square pictures as the page's images: the plain set or the one with colour symbols, in
-// the designed size or the @2x one for dense screens. A set is asked for from the server the
-// first time it is chosen and kept after; each picture that arrives calls onLoad, so the page
-// can draw again.
+// the designed size or the @2x one for dense screens. Each set is one file, its pictures side
+// by side in the order of their names (pictures/plain.png, symbols@2x.png, …, laid out at build
+// time), asked for from the server the first time the set is chosen and kept after. When it
+// arrives, it is cut into one image per picture, pixel for pixel, and onLoad is called so the
+// page can draw again.
 #pragma once
 
 #include <emscripten/val.h>
@@ -10,6 +12,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "screen/Screen.h"
@@ -18,7 +21,10 @@ namespace quadrelle::web {
 
 using play::Picture;
 
-std::string picturePath(Picture picture, bool withSymbols, bool sharp);
+std::string sheetPath(bool withSymbols, bool sharp);
+// The picture's place in its set's sheet, counted in pictures from the left.
+int placeInSheet(Picture picture);
+int placeInSheet(std::string_view pictureName);
 
 class SquarePictures {
 public:
@@ -30,14 +36,20 @@ public:
     bool allArrived() const;
 
 private:
-    // One image per picture, in the order of Picture.
-    using Set = std::vector<emscripten::val>;
+    struct Set {
+        // The sheet's pictures as they arrive, in JavaScript.
+        emscripten::val sheet;
+        // One image per picture, in the order of Picture, once the sheet has been cut; none before.
+        std::vector<emscripten::val> pictures;
+    };
 
     Set load(bool withSymbols, bool sharp) const;
+    // Takes the chosen set's pictures once the sheet has been cut; false while it has not.
+    bool cut() const;
 
     emscripten::val onLoad_;
     std::map<std::pair<bool, bool>, Set> sets_;
-    const Set* chosen_ = nullptr;
+    Set* chosen_ = nullptr;
 };
 
 } // namespace quadrelle::web

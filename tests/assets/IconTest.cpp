@@ -25,7 +25,7 @@ bool isGreen(QRgb p) {
 
 void IconTest::everySizeIsOpaque_data() {
     QTest::addColumn<int>("size");
-    for (int size : {32, 48, 64, 128, 256}) QTest::addRow("%d", size) << size;
+    for (int size : {32, 48, 64, 128, 192, 256, 512}) QTest::addRow("%d", size) << size;
 }
 
 void IconTest::everySizeIsOpaque() {

@@ -4,7 +4,7 @@
 // they open, each played as a player would and read back from the page and the game.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { openGame, pagePoint, screenOf, squarePoint, waitForRest } from './game-page.mjs';
+import { openGameAlone, pagePoint, screenOf, squarePoint, waitForBoard } from './game-page.mjs';
 
 // The credit line below the board: part of the window, no control of it.
 const besideTheBoard = [200, 420];
@@ -20,7 +20,7 @@ const focusedText = (page) => page.evaluate(() => document.activeElement?.textCo
 
 test('a right click beside the board opens the menu with the desktop\'s entries, and Escape closes it',
   async (t) => {
-    const { page, problems } = await openGame(t);
+    const { page, problems } = await openGameAlone(t);
     const beside = await pagePoint(page, ...besideTheBoard);
     await page.mouse.click(beside.x, beside.y, { button: 'right' });
     await page.getByRole('menu', { name: 'Menu' }).waitFor();
@@ -55,7 +55,7 @@ test('a right click beside the board opens the menu with the desktop\'s entries,
 
 test('Shift+F10 and the Menu key open the menu at the focus, and its entries work from the keyboard',
   async (t) => {
-    const { page, problems } = await openGame(t);
+    const { page, problems } = await openGameAlone(t);
     await page.keyboard.press('Shift+F10');
     assert.equal(await focusedText(page), 'New gameF2');
     await page.keyboard.press('ArrowDown');
@@ -73,7 +73,7 @@ test('Shift+F10 and the Menu key open the menu at the focus, and its entries wor
   });
 
 test('the clear-hiscore question asks Yes, No or Cancel while the game goes on behind it', async (t) => {
-  const { page, problems } = await openGame(t, { stored: { 'General/HiScore': '120' } });
+  const { page, problems } = await openGameAlone(t, { stored: { 'General/HiScore': '120' } });
   const dialog = page.getByRole('alertdialog', { name: 'Clear Hiscore' });
   const clear = await pagePoint(page, ...clearLabel);
 
@@ -91,7 +91,7 @@ test('the clear-hiscore question asks Yes, No or Cancel while the game goes on b
     return [Module.quadrelleScreen().atRest, Module.quadrelleScreen().score, document.querySelector('dialog')?.open];
   }, [at, clear]);
   assert.deepEqual(asked, [false, '1', true]);
-  await waitForRest(page);
+  await waitForBoard(page);
   assert.ok(await dialog.isVisible(), 'the question is still open when the board has moved on');
   assert.match(await dialog.textContent(), /Do you really want to clear the hiscore\?/);
   assert.deepEqual(await dialog.getByRole('button').allTextContents(), ['Yes', 'No', 'Cancel']);
@@ -112,7 +112,7 @@ test('the clear-hiscore question asks Yes, No or Cancel while the game goes on b
 });
 
 test('the questions speak the player\'s language', async (t) => {
-  const { page } = await openGame(t, { locale: 'de-DE' });
+  const { page } = await openGameAlone(t, { locale: 'de-DE' });
   const clear = await pagePoint(page, ...clearLabel);
   await page.mouse.click(clear.x, clear.y);
   const dialog = page.getByRole('alertdialog', { name: 'Rekord löschen' });
@@ -120,7 +120,7 @@ test('the questions speak the player\'s language', async (t) => {
 });
 
 test('the game-number prompt says what is wrong with the text and plays the number typed', async (t) => {
-  const { page, problems } = await openGame(t);
+  const { page, problems } = await openGameAlone(t);
   await page.keyboard.press('Control+G');
   const dialog = page.getByRole('dialog', { name: 'Play game number' });
   const entry = dialog.getByRole('textbox', { name: 'Game number (the same number deals the same boards):' });
@@ -142,7 +142,7 @@ test('the game-number prompt says what is wrong with the text and plays the numb
 });
 
 test('How to play, About and the best scores open from the menu and from their keys', async (t) => {
-  const { page, problems } = await openGame(t, { stored: { 'BestScores/1': '1250 7 2025-01-09 8812734412' } });
+  const { page, problems } = await openGameAlone(t, { stored: { 'BestScores/1': '1250 7 2025-01-09 8812734412' } });
   const beside = await pagePoint(page, ...besideTheBoard);
 
   await page.mouse.click(beside.x, beside.y, { button: 'right' });
@@ -179,7 +179,7 @@ test('How to play, About and the best scores open from the menu and from their k
 test('a game over that enters the best scores shows the table with the game\'s rank', async (t) => {
   // Game 132 from level 9 ends after every arrow square is stepped as far as it goes, in
   // board order, before the board is scanned: the clicks go at one go, in their upper halves.
-  const { page, problems } = await openGame(t, { gameNumber: '132', stored: { 'General/StartLevel': '9' } });
+  const { page, problems } = await openGameAlone(t, { gameNumber: '132', stored: { 'General/StartLevel': '9' } });
   await page.evaluate(() => {
     const canvas = document.querySelector('#screen');
     const box = canvas.getBoundingClientRect();

@@ -5,7 +5,7 @@
 // the cursor; and the notices in a status line.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { openGame, screenOf, steppedPicture } from './game-page.mjs';
+import { openGameAlone, screenOf, steppedPicture } from './game-page.mjs';
 
 const colours = ['pink', 'green', 'yellow', 'red', 'blue'];
 
@@ -36,7 +36,7 @@ async function gridInTree(page) {
 }
 
 test('the grid names every square by its name and place', async (t) => {
-  const { page, problems } = await openGame(t);
+  const { page, problems } = await openGameAlone(t);
   const { pictures } = await screenOf(page);
   const grid = await gridInTree(page);
   assert.equal(grid.name, 'Board');
@@ -47,7 +47,7 @@ test('the grid names every square by its name and place', async (t) => {
 
 test('the board\'s keys play in the grid: the focus follows the cursor, and a cell is named anew after a move',
   async (t) => {
-    const { page, problems } = await openGame(t);
+    const { page, problems } = await openGameAlone(t);
     // "New Game", the spinner, then the board.
     await page.keyboard.press('Tab');
     await page.keyboard.press('Tab');
@@ -77,7 +77,7 @@ test('the board\'s keys play in the grid: the focus follows the cursor, and a ce
 test('Page Down steps a two-way square down, and a screen reader\'s click on a cell plays its square',
   async (t) => {
     // From level 3, game 1 has "2updown" at square 2.
-    const { page, problems } = await openGame(t, { gameNumber: '1', stored: { 'General/StartLevel': '3' } });
+    const { page, problems } = await openGameAlone(t, { gameNumber: '1', stored: { 'General/StartLevel': '3' } });
     await page.keyboard.press('Tab');
     await page.keyboard.press('Tab');
     await page.keyboard.press('ArrowRight');

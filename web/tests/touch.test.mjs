@@ -4,7 +4,7 @@
 // beside the board, and the menu's button lies outside the designed window where there is room.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { openGame, pagePoint, screenOf, squarePoint, steppedPicture, waitForRest } from './game-page.mjs';
+import { openGameAlone, pagePoint, screenOf, squarePoint, steppedPicture, waitForBoard } from './game-page.mjs';
 
 // A finger held still on a point, then lifted.
 async function longPress(page, point, ms = 800) {
@@ -16,7 +16,7 @@ async function longPress(page, point, ms = 800) {
 }
 
 test('a tap on an arrow square steps it once, and the board takes every touch itself', async (t) => {
-  const { page, problems } = await openGame(t, { hasTouch: true });
+  const { page, problems } = await openGameAlone(t, { hasTouch: true });
   const before = await screenOf(page);
   const square = before.pictures.findIndex((picture) => /^sq\d(up|down)$/.test(picture));
   const at = await squarePoint(page, square);
@@ -32,7 +32,7 @@ test('a tap on an arrow square steps it once, and the board takes every touch it
 
 test('a tap on a two-way square steps it up in its upper half and down in its lower half', async (t) => {
   // From level 3, game 1 has "2updown" at square 2 and game 2 "1updown" at square 32.
-  const { page, problems } = await openGame(t, { gameNumber: '1', hasTouch: true,
+  const { page, problems } = await openGameAlone(t, { gameNumber: '1', hasTouch: true,
     stored: { 'General/StartLevel': '3' } });
   assert.equal((await screenOf(page)).pictures[2], 'sq2updown');
   const upper = await squarePoint(page, 2, 15);
@@ -41,7 +41,7 @@ test('a tap on a two-way square steps it up in its upper half and down in its lo
 
   await page.evaluate(() => { location.hash = '#game=2'; });
   await page.waitForFunction(() => Module.quadrelleScreen().gameNumber === '2');
-  await waitForRest(page);
+  await waitForBoard(page);
   assert.equal((await screenOf(page)).pictures[32], 'sq1updown');
   const lower = await squarePoint(page, 32, 45);
   await page.touchscreen.tap(lower.x, lower.y);
@@ -51,7 +51,7 @@ test('a tap on a two-way square steps it up in its upper half and down in its lo
 
 test('a long press on an arrow square is the colour search', async (t) => {
   // In game 163 no colour step reacts, but the search on "0up" at square 1 does.
-  const { page, problems } = await openGame(t, { gameNumber: '163', hasTouch: true });
+  const { page, problems } = await openGameAlone(t, { gameNumber: '163', hasTouch: true });
   await page.keyboard.press('h');
   assert.deepEqual((await screenOf(page)).hint, { square: 1, move: 'Search' });
   // Every picture the square shows, frame by frame, however quickly the next comes.
@@ -74,7 +74,7 @@ test('a long press on an arrow square is the colour search', async (t) => {
 });
 
 test('a long press beside the board opens the menu, and a tap chooses an entry', async (t) => {
-  const { page, problems } = await openGame(t, { hasTouch: true });
+  const { page, problems } = await openGameAlone(t, { hasTouch: true });
   await longPress(page, await pagePoint(page, 200, 420));
   const sound = page.getByRole('menuitemcheckbox', { name: 'Sound on/off' });
   await sound.waitFor();
@@ -88,7 +88,7 @@ test('a long press beside the board opens the menu, and a tap chooses an entry',
 });
 
 test('the menu\'s button lies outside the designed window, and only where there is room', async (t) => {
-  const wide = await openGame(t, { hasTouch: true, viewport: { width: 1280, height: 800 } });
+  const wide = await openGameAlone(t, { hasTouch: true, viewport: { width: 1280, height: 800 } });
   const button = wide.page.getByRole('button', { name: 'Menu' });
   const place = await button.boundingBox();
   const canvas = await wide.page.locator('#screen').boundingBox();
@@ -113,6 +113,6 @@ test('the menu\'s button lies outside the designed window, and only where there 
   await wide.page.getByRole('menu', { name: 'Menu' }).waitFor();
   assert.deepEqual(wide.problems, []);
 
-  const tight = await openGame(t, { hasTouch: true });
+  const tight = await openGameAlone(t, { hasTouch: true });
   assert.equal(await tight.page.getByRole('button', { name: 'Menu' }).count(), 0);
 });

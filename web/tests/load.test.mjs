@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+// The page loads and draws the designed window: at 510 x 433 the canvas fills the page one
+// pixel to one and every square shows the generator's picture, and the sheets the pictures are
+// served in, laid out and recompressed at build time, hold the generator's very pixels, as do
+// the recompressed icons.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { readFile } from 'node:fs/promises';
+import { join } from 'node:path';
+import { launchBrowser, openGame, projectRoot, screenOf, serveSite, site, squareRect, unlikeRegions } from './game-page.mjs';
+
+let server, browser;
+before(async () => {
+  server = await serveSite();
+  browser = await launchBrowser();
+});
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+const generated = (file) => readFile(join(projectRoot, 'assets/pictures', file));
+
+test('at 510 x 433 the canvas is the designed window, one pixel to one, with every square drawn', async () => {
+  const { page, problems } = await openGame(browser, server, { game: 4242 });
+  const drawn = await page.evaluate(() => {
+    const canvas = document.getElementById('screen');
+    const box = canvas.getBoundingClientRect();
+    return { box: [box.x, box.y, box.width, box.height], pixels: [canvas.width, canvas.height],
+      ratio: devicePixelRatio };
+  });
+  assert.deepEqual(drawn, { box: [0, 0, 510, 433], pixels: [510, 433], ratio: 1 });
+  const pictures = (await screenOf(page)).pictures;
+  const pairs = await Promise.all(pictures.map(async (name, square) =>
+    [{ rect: squareRect(square) }, { png: await generated(`${name}.png`) }]));
+  assert.deepEqual(await unlikeRegions(page, pairs), [], 'squares drawn unlike their pictures');
+  assert.deepEqual(problems, []);
+});
+
+test('each sheet holds every picture of its set, and each icon its picture, pixel for pixel', async () => {
+  const names = ['sq0', 'sq0up', 'sq1', 'sq1234', 'sq1down', 'sq1up', 'sq1updown', 'sq2', 'sq2down', 'sq2up',
+    'sq2updown', 'sq3', 'sq3down', 'sq3up', 'sq3updown', 'sq4', 'sq4down', 'sqEmpty', 'tri0r', 'tri1r', 'tri2r',
+    'tri3r', 'tri4r'];
+  const pairs = [];
+  for (const [set, folder] of [['plain', ''], ['symbols', 'symbols/']]) {
+    for (const [suffix, size] of [['', 60], ['@2x', 120]]) {
+      const sheet = await readFile(join(site, 'pictures', `${set}${suffix}.png`));
+      for (const [place, name] of names.entries()) {
+        const file = `${name === 'sqEmpty' ? '' : folder}${name}${suffix}.png`;
+        pairs.push([{ png: sheet, rect: { x: place * size, y: 0, width: size, height: size } }, { png: await generated(file) }]);
+      }
+      pairs.push([{ png: sheet }, { png: sheet, rect: { x: 0, y: 0, width: names.length * size, height: size } }]);
+    }
+  }
+  for (const size of [32, 192, 512]) {
+    const icon = `icon/quadrelle-${size}.png`;
+    pairs.push([{ png: await readFile(join(site, icon)) }, { png: await readFile(join(projectRoot, 'assets', icon)) }]);
+  }
+  const page = await browser.newPage();
+  assert.deepEqual(await unlikeRegions(page, pairs), []);
+  await page.close();
+});

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+// The game played as a player would: a click steps an arrow square's colour and scores a point,
+// and a move that reacts plays out its chain on the page's real clock, step by timed step.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { chainGame, clickUpperHalf, launchBrowser, openGame, screenOf, screensUntilRest, serveSite, squareCentre, steppedPicture } from './game-page.mjs';
+
+let server, browser;
+before(async () => {
+  server = await serveSite();
+  browser = await launchBrowser();
+});
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+test('a click on an arrow square steps its colour and scores one point', async () => {
+  const { page, problems } = await openGame(browser, server, { game: 12345 });
+  const before = await screenOf(page);
+  const square = before.pictures.findIndex((picture) => /^sq\d(up|down)$/.test(picture));
+  assert.ok(square >= 0, `game 12345 has a one-way arrow square: ${before.pictures.join(' ')}`);
+  const centre = await squareCentre(page, square);
+  const clip = { x: centre.x - 30, y: centre.y - 30, width: 60, height: 60 };
+  const drawnBefore = await page.screenshot({ clip });
+
+  await page.mouse.click(centre.x, centre.y);
+  const after = await screenOf(page);
+  assert.equal(after.score, '1', 'a colour step scores one point');
+  assert.equal(after.pictures[square], steppedPicture(before.pictures[square]));
+  await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+  assert.notDeepEqual(await page.screenshot({ clip }), drawnBefore, 'the square is drawn anew');
+  assert.deepEqual(problems, []);
+});
+
+test('a step that completes a run plays its chain out on the real clock', async () => {
+  const { page, problems } = await openGame(browser, server, { game: chainGame.number });
+  const started = Date.now();
+  await clickUpperHalf(page, chainGame.square);
+  const screens = await screensUntilRest(page);
+  const took = Date.now() - started;
+  const settled = screens.at(-1);
+  assert.deepEqual([settled.score, settled.combo, settled.comboShown], ['21', '2', true]);
+  assert.ok(screens.some((screen) => screen.pictures.includes('sqEmpty')), 'the gaps were seen');
+  // 1000 ms after the click the first scan, then for each of the two reactions 500 ms to clear,
+  // 200 ms to close up, 200 ms to refill and 200 ms to the next scan.
+  assert.ok(took >= 3200 - 50 && took < 15000, `the chain took ${took} ms`);
+  assert.deepEqual(problems, []);
+});
