@@ -53,7 +53,10 @@ public:
     void saveSettings() { session_.saveAll(); }
 
     const play::Session& session() const { return session_; }
-    bool ready() const { return fontsArrived_ && pictures_.allArrived(); }
+    // The whole board can be drawn: the fonts and the pictures have arrived.
+    bool boardReady() const { return fontsArrived_ && pictures_.allArrived(); }
+    // And the page's own controls are there.
+    bool ready() const { return boardReady() && grid_ && menuControl_; }
     const NoticeBanner& notice() const { return notice_; }
 
 private:
@@ -91,7 +94,11 @@ private:
     void moveFocus(bool backwards);
     void openMenuAtFocus();
     void contextMenuAsked(const emscripten::val& event);
+    // The page's own controls, each made in a task of its own after the first frame.
+    void addMenuControl();
+    void addBoardGrid();
     void fit();
+    void choosePictures();
     void redraw();
 
     // A finger on the page (GamePageTouch.cpp): a tap is a click, a long press a right click,
@@ -123,9 +130,10 @@ private:
     BrowserAlarm spinnerRepeat_{[this] { repeatSpinnerStep(); }};
     ControlLooks looks_;
     PageActions actions_;
-    MenuControl menuControl_;
-    BoardGrid grid_;
-    SpokenNotice spokenNotice_{language_};
+    // Made after the first frame.
+    std::optional<MenuControl> menuControl_;
+    std::optional<BoardGrid> grid_;
+    std::optional<SpokenNotice> spokenNotice_;
     TouchPress touch_{[this](Point client) { touchHeldLong(client); }};
     // A finger that went down on a designed control works it as the mouse does.
     bool touchOnControl_ = false;
@@ -136,6 +144,8 @@ private:
     bool focusShown_ = false;
     bool fontsArrived_ = false;
     bool redrawPending_ = false;
+    bool boardShown_ = false;
+    bool pageControlsAsked_ = false;
 };
 
 } // namespace quadrelle::web

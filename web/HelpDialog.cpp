@@ -22,7 +22,8 @@ val picture(std::string_view name, bool colourSymbols) {
     dom::setAttribute(image, "srcset", sheetPath(colourSymbols, true) + " 2x");
     dom::setAttribute(image, "width", "60");
     dom::setAttribute(image, "height", "60");
-    dom::setAttribute(image, "style", "object-position: " + std::to_string(-60 * placeInSheet(name)) + "px 0");
+    dom::setAttribute(image, "style",
+                      "object-position: " + std::to_string(-60 * placeInSheet(name)) + "px 0");
     // The words beside them say what they show.
     dom::setAttribute(image, "alt", "");
     return image;

@@ -6,11 +6,10 @@
 #include <algorithm>
 #include <string_view>
 
-// Asks for a sheet and cuts it, once it has arrived, into one picture per place given, in the
-// order given; then calls onLoad. Resolves to an object whose `pictures` is empty until then.
-// The sheet is fetched as bytes and made an image bitmap, which the browser decodes away from
-// the page's thread, once; the pictures are bitmaps cut from it. A browser without bitmaps gets
-// canvases cut from an image.
+// Asks the page for a sheet's pictures (quadrelleSheetPictures, in index.html, which asks for
+// the first board's sheet before the game has loaded) and takes them, once they have arrived, in
+// the order of the places given; then calls onLoad. Resolves to an object whose `pictures` is
+// empty until then.
 // clang-format off
 EM_JS(emscripten::EM_VAL, quadrelle_load_sheet,
       (const char* path, const int* places, int count, emscripten::EM_VAL onLoad), {
@@ -18,31 +17,12 @@ EM_JS(emscripten::EM_VAL, quadrelle_load_sheet,
     const from = Array.from(HEAP32.subarray(places >> 2, (places >> 2) + count));
     const done = Emval.toValue(onLoad);
     const address = UTF8ToString(path);
-    const cutFrom = (sheet, size, cutOut) =>
-        Promise.all(from.map((place) => cutOut(sheet, place * size, size))).then((pictures) => {
-            set.pictures = pictures;
+    quadrelleSheetPictures(address)
+        .then((pictures) => {
+            set.pictures = from.map((place) => pictures[place]);
             done(set);
-        });
-    const failed = (error) => console.error("Quadrelle!: cannot load " + address, error);
-    if (typeof createImageBitmap === "function") {
-        fetch(address)
-            .then((response) => response.ok ? response.blob() : Promise.reject(response.status))
-            .then((bytes) => createImageBitmap(bytes))
-            .then((sheet) => cutFrom(sheet, sheet.height,
-                                     (image, x, size) => createImageBitmap(image, x, 0, size, size)))
-            .catch(failed);
-    } else {
-        const sheet = new Image();
-        sheet.onload = () => cutFrom(sheet, sheet.naturalHeight, (image, x, size) => {
-            const canvas = document.createElement("canvas");
-            canvas.width = size;
-            canvas.height = size;
-            canvas.getContext("2d").drawImage(image, x, 0, size, size, 0, 0, size, size);
-            return canvas;
-        }).catch(failed);
-        sheet.onerror = failed;
-        sheet.src = address;
-    }
+        })
+        .catch((error) => console.error("Quadrelle!: cannot load " + address, error));
     return Emval.toHandle(set);
 });
 // clang-format on

@@ -2,9 +2,9 @@
 // The square pictures as the page's images: the plain set or the one with colour symbols, in
 // the designed size or the @2x one for dense screens. Each set is one file, its pictures side
 // by side in the order of their names (pictures/plain.png, symbols@2x.png, …, laid out at build
-// time), asked for from the server the first time the set is chosen and kept after. When it
-// arrives, it is cut into one image per picture, pixel for pixel, and onLoad is called so the
-// page can draw again.
+// time), asked for the first time the set is chosen, unless the page has asked for it already,
+// and kept after. When it has arrived and been cut into one image per picture, pixel for pixel,
+// onLoad is called so the page can draw again.
 #pragma once
 
 #include <emscripten/val.h>

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The browser's game: the page's canvas becomes the game's window. The first game is the one
 // the address names ("#game=12345"), else one drawn from the clock. The page lives as long as
-// the browser's tab, so it is never destroyed.
+// the browser's tab.
+#include <emscripten/eventloop.h>
 #include <emscripten/val.h>
 
 #include "BrowserClock.h"
@@ -17,8 +18,11 @@ int main() {
     static WebAudioSound sound;
     const emscripten::val canvas =
         emscripten::val::global("document").call<emscripten::val>("getElementById", std::string("screen"));
-    auto* page = new GamePage(canvas, sound, browserLanguage());
-    bindPage(*page);
-    page->start(gameNumberInAddress().value_or(gameNumberFromClock()));
+    static GamePage page(canvas, sound, browserLanguage());
+    bindPage(page);
+    // The first game starts in a task of its own, so neither the loading nor the start holds
+    // the page up for long.
+    emscripten_set_timeout([](void*) { page.start(gameNumberInAddress().value_or(gameNumberFromClock())); },
+                           0, nullptr);
     return 0;
 }

@@ -54,9 +54,11 @@ function build() {
     '-o', 'build/web/quadrelle-bench-native']);
 }
 
-// Marks in the page the first frame after its board (or the floor's canvas) is drawn.
+// Marks in the page the first frame after its board (or the floor's canvas) is drawn. The game
+// marks its first whole board as a user timing entry, which is as cheap to look for as the
+// floor's flag.
 function markFirstDrawing() {
-  const drawn = () => window.floorDrawn || (window.Module?.quadrelleScreen && Module.quadrelleScreen().ready);
+  const drawn = () => window.floorDrawn || performance.getEntriesByName('quadrelle-first-board').length > 0;
   const check = () => {
     if (drawn()) requestAnimationFrame(() => { window.firstDrawnAt = performance.now(); });
     else requestAnimationFrame(check);
