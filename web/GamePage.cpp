@@ -414,6 +414,7 @@ void GamePage::redraw() {
 }
 
 void GamePage::screenChanged() {
+    showGameNumberInAddress(session_.screen().gameNumber);
     notice_.follow(session_.screen().notice);
     if (spokenNotice_) spokenNotice_->follow(session_.screen().notice);
     if (grid_) grid_->show(session_.screen());

@@ -22,4 +22,13 @@ std::optional<GameNumber> gameNumberInAddress() {
     return gameNumberInFragment(fragment);
 }
 
+void showGameNumberInAddress(GameNumber number) {
+    if (gameNumberInAddress() == number) return;
+    // In place of the address, not after it: Back leaves the game rather than stepping through
+    // every game played.
+    const std::string fragment = "#game=" + std::to_string(number.value);
+    emscripten::val::global("history").call<void>("replaceState", emscripten::val::null(), std::string(),
+                                                  fragment);
+}
+
 } // namespace quadrelle::web

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The game played as a player would: a click steps an arrow square's colour and scores a point,
-// and a move that reacts plays out its chain on the page's real clock, step by timed step.
+// a move that reacts plays out its chain on the page's real clock, step by timed step, and the
+// address names the game being played.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { chainGame, clickUpperHalf, launchBrowser, openGame, screenOf, screensUntilRest, serveSite, squareCentre, steppedPicture } from './game-page.mjs';
+import { chainGame, clickUpperHalf, launchBrowser, openGame, screenOf, screensUntilRest, serveSite, squareCentre, steppedPicture,
+  waitForBoard } from './game-page.mjs';
 
 let server, browser;
 before(async () => {
@@ -46,4 +48,19 @@ test('a step that completes a run plays its chain out on the real clock', async 
   // 200 ms to close up, 200 ms to refill and 200 ms to the next scan.
   assert.ok(took >= 3200 - 50 && took < 15000, `the chain took ${took} ms`);
   assert.deepEqual(problems, []);
+});
+
+test('the address names the game being played, and deals its board to whoever opens it', async () => {
+  const { page } = await openGame(browser, server, { game: 12345 });
+  const pagesVisited = await page.evaluate(() => history.length);
+  await page.keyboard.press('F2');
+  await waitForBoard(page);
+  const dealt = await screenOf(page);
+  assert.notEqual(dealt.gameNumber, '12345');
+  assert.equal(new URL(page.url()).hash, `#game=${dealt.gameNumber}`);
+
+  const shared = await openGame(browser, server, { game: dealt.gameNumber });
+  assert.deepEqual((await screenOf(shared.page)).pictures, dealt.pictures);
+  // A new game replaces the address rather than adding to the browser's history.
+  assert.equal(await page.evaluate(() => history.length), pagesVisited);
 });
