@@ -4,7 +4,7 @@
 // they open, each played as a player would and read back from the page and the game.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { openGameAlone, pagePoint, screenOf, squarePoint, waitForBoard } from './game-page.mjs';
+import { dialogAnswered, openGameAlone, pagePoint, screenOf, squarePoint, waitForBoard } from './game-page.mjs';
 
 // The credit line below the board: part of the window, no control of it.
 const besideTheBoard = [200, 420];
@@ -97,16 +97,17 @@ test('the clear-hiscore question asks Yes, No or Cancel while the game goes on b
   assert.deepEqual(await dialog.getByRole('button').allTextContents(), ['Yes', 'No', 'Cancel']);
 
   await dialog.getByRole('button', { name: 'No' }).click();
+  await dialogAnswered(page);
   assert.equal((await screenOf(page)).highScore, '120');
   await page.mouse.click(clear.x, clear.y);
   await page.keyboard.press('Escape');
-  await dialog.waitFor({ state: 'detached' });
+  await dialogAnswered(page);
   assert.equal((await screenOf(page)).highScore, '120');
   // Yes is the default answer.
   await page.mouse.click(clear.x, clear.y);
   assert.equal(await focusedText(page), 'Yes');
   await page.keyboard.press('Enter');
-  await dialog.waitFor({ state: 'detached' });
+  await dialogAnswered(page);
   assert.equal((await screenOf(page)).highScore, '0');
   assert.deepEqual(problems, []);
 });
@@ -136,7 +137,7 @@ test('the game-number prompt says what is wrong with the text and plays the numb
   await entry.fill('777');
   assert.equal(await ok.isDisabled(), false);
   await page.keyboard.press('Enter');
-  await dialog.waitFor({ state: 'detached' });
+  await dialogAnswered(page);
   assert.equal((await screenOf(page)).gameNumber, '777');
   assert.deepEqual(problems, []);
 });

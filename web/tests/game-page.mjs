@@ -61,6 +61,12 @@ function storeOnce(texts) {
   for (const [name, text] of Object.entries(texts)) localStorage.setItem(name, text);
 }
 
+// Resolves once a dialog's answer has been taken: that comes with the browser's close event, a
+// moment after the dialog has closed, and the page removes the dialog as it takes it.
+export function dialogAnswered(page) {
+  return page.waitForFunction(() => !document.querySelector('dialog'), null, { timeout: 5000 });
+}
+
 export function screenOf(page) {
   return page.evaluate(() => Module.quadrelleScreen());
 }
