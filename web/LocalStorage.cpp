@@ -108,9 +108,10 @@ play::StoredTexts LocalStorage::read() const {
 }
 
 bool LocalStorage::update(const ChangeOf& changeOf) {
+    // Kept for as long as the page is open, but not saved: the session tells the player.
     if (!persistent_) {
         changeOf(memory_).applyTo(memory_);
-        return true;
+        return false;
     }
     const std::optional<play::StoredTexts> before = readStorage();
     if (!before) return false;

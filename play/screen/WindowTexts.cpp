@@ -29,6 +29,10 @@ std::string soundNotice(bool soundOn, Language language) {
                    : translated(language, PLAY_TEXT("WindowTexts", "Sound off"));
 }
 
+std::string settingsNotSavedNotice(Language language) {
+    return translated(language, PLAY_TEXT("WindowTexts", "Scores and settings cannot be saved"));
+}
+
 std::string startLevelSpinnerName(Language language) {
     return translated(language, PLAY_TEXT_NOTED("WindowTexts", "Start level", "spinner"), "spinner");
 }

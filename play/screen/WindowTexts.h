@@ -18,6 +18,8 @@ std::string gameNumberMenuLine(GameNumber gameNumber, Language language);
 std::string otherKeysMenuTitle(Language language);
 // "Sound on" or "Sound off", as the switch is now.
 std::string soundNotice(bool soundOn, Language language);
+// Said once when the store refuses a save: the game goes on, keeping nothing.
+std::string settingsNotSavedNotice(Language language);
 // "Start level", the spinner's spoken name; unlike the caption beside it, it never breaks.
 std::string startLevelSpinnerName(Language language);
 // "Board", the board's spoken name.

@@ -10,8 +10,8 @@
 namespace quadrelle::play {
 
 Session::Session(const SessionPorts& ports, Language language)
-    : language_(language), view_(ports.view), settings_(ports.storage, ports.today), sound_(ports.sound),
-      game_({ports.timers, random_, sound_, *this}), hintShow_(ports.hintAlarm) {
+    : language_(language), view_(ports.view), storage_(ports.storage), settings_(storage_, ports.today),
+      sound_(ports.sound), game_({ports.timers, random_, sound_, *this}), hintShow_(ports.hintAlarm) {
     sound_.setOn(settings_.options().sound);
 }
 
@@ -109,9 +109,11 @@ void Session::finish() {
     // The game that raised the high score has ended by now; if it entered no best scores,
     // the high score is saved on its own.
     if (!unloaded_) settings_.saveRaisedHighScore(game_.settingsToSave().highScore);
+    if (storage_.firstRefusal()) showNotice(settingsNotSavedNotice(language_));
     updateScreen();
     view_.screenChanged();
-    if (const std::optional<int> rank = std::exchange(enteredRank_, std::nullopt)) view_.bestScoresEntered(*rank);
+    if (const std::optional<int> rank = std::exchange(enteredRank_, std::nullopt))
+        view_.bestScoresEntered(*rank);
 }
 
 void Session::showNotice(std::string text) {

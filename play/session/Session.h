@@ -12,6 +12,7 @@
 #include "screen/Screen.h"
 #include "session/BoardKeys.h"
 #include "session/HintShow.h"
+#include "session/WatchedStorage.h"
 #include "settings/SettingsKeeper.h"
 #include "sound/SoundSwitch.h"
 #include "texts/Texts.h"
@@ -89,6 +90,7 @@ private:
 
     Language language_;
     SessionView& view_;
+    WatchedStorage storage_;
     SettingsKeeper settings_;
     SoundSwitch sound_;
     SeededRandom random_;

@@ -515,6 +515,10 @@ Rekord und Startstufe werden in $XDG_CONFIG_HOME/Chromafall/Chromafall.ini gespe
         <translation>Ton an</translation>
     </message>
     <message>
+        <source>Scores and settings cannot be saved</source>
+        <translation>Punkte und Einstellungen können nicht gespeichert werden</translation>
+    </message>
+    <message>
         <source>Sound off</source>
         <translation>Ton aus</translation>
     </message>

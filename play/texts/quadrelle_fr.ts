@@ -515,6 +515,10 @@ Le record et le niveau de départ sont gardés dans $XDG_CONFIG_HOME/Chromafall/
         <translation>Son activé</translation>
     </message>
     <message>
+        <source>Scores and settings cannot be saved</source>
+        <translation>Les scores et les réglages ne peuvent pas être enregistrés</translation>
+    </message>
+    <message>
         <source>Sound off</source>
         <translation>Son coupé</translation>
     </message>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // A session as a front end drives it: one redraw per event, the screen it reads after it, and
 // what a game over saves and shows.
+#include "session/Session.h"
 #include "GameHarness.h"
 #include "MemoryStorage.h"
 #include "RecordingSoundDevice.h"
-#include "session/Session.h"
 
 namespace quadrelle::play {
 namespace {
@@ -125,6 +125,21 @@ TEST(Session, AGameOverSavesOnceThenOffersTheTable) {
     h.session.unload();
     h.session.unload();
     EXPECT_EQ(h.storage.saves, 2); // the last save, once
+}
+
+// A store that refuses every save leaves the game going; the player is told once, not at every
+// refused save after.
+TEST(Session, ARefusedSaveIsToldOnce) {
+    SessionHarness h;
+    h.storage.refusing = true;
+    h.session.setColourSymbols(true);
+    EXPECT_EQ(h.screen().notice.text, "Scores and settings cannot be saved");
+    EXPECT_TRUE(h.screen().colourSymbols);
+    const int told = h.screen().notice.number;
+    h.session.setColourSymbols(false);
+    h.session.setSoundOn(false);
+    EXPECT_EQ(h.screen().notice.text, "Sound off");
+    EXPECT_EQ(h.screen().notice.number, told + 1);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The browser's storage: what the player set is there after a reload, and stored values that are
-// not valid fall back to the defaults without harm.
+// The browser's storage: what the player set is there after a reload, stored values that are not
+// valid fall back to the defaults without harm, and a storage that keeps nothing is said once.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { launchBrowser, openGame, pagePoint, screenOf, serveSite, waitForBoard } from './game-page.mjs';
@@ -42,3 +42,30 @@ test('hostile stored values fall back to the defaults', async () => {
   assert.deepEqual([screen.highScore, screen.startLevel, screen.level], ['0', '1', '1']);
   assert.deepEqual(problems, []);
 });
+
+// Where the browser keeps nothing (storage blocked for the site) or refuses the game's names
+// (a full quota), the game goes on, and says once that it cannot save.
+for (const [what, refuses] of [['keeps nothing', () => true], ['is full', (name) => name.includes('/')]]) {
+  test(`where the browser's storage ${what}, the game says once that it cannot save`, async () => {
+    const { page, problems } = await openGame(browser, server, {
+      game: 4242,
+      init: (refusesSource) => {
+        const refuses = eval(refusesSource);
+        const setItem = Storage.prototype.setItem;
+        Storage.prototype.setItem = function (name, value) {
+          if (refuses(name)) throw new DOMException('The quota has been exceeded.', 'QuotaExceededError');
+          return setItem.call(this, name, value);
+        };
+      },
+      initArg: refuses.toString(),
+    });
+    const spoken = () => page.locator('.quadrelle-spoken-notice').textContent();
+    await page.keyboard.press('m');
+    assert.equal((await screenOf(page)).notice, 'Scores and settings cannot be saved');
+    assert.equal((await spoken()).trim(), 'Scores and settings cannot be saved');
+    await page.keyboard.press('m');
+    assert.equal((await screenOf(page)).notice, 'Sound on');
+    assert.equal((await spoken()).trim(), 'Sound on');
+    assert.deepEqual(problems, []);
+  });
+}
