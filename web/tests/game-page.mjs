@@ -5,6 +5,7 @@
 // at a given size, language and touch; and the game's screen as the page tells it.
 import { join, resolve, dirname } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { before, after } from 'node:test';
 import { chromium } from 'playwright-core';
 import { serveFolder } from './site-server.mjs';
 
@@ -20,6 +21,22 @@ export function serveSite(folder = site) {
 // `--force-color-profile=srgb` keeps the pictures' pixels as they are on any screen.
 export function launchBrowser() {
   return chromium.launch({ executablePath: browserPath, args: ['--no-sandbox', '--force-color-profile=srgb'] });
+}
+
+// One server and one browser for all the tests of a file, opened before the first and closed
+// after the last. `openGame(options)` opens the game on them; `server` and `browser` are there for
+// what a test does besides.
+export function sharedBrowser() {
+  const shared = { openGame: (options) => openGame(shared.browser, shared.server, options) };
+  before(async () => {
+    shared.server = await serveSite();
+    shared.browser = await launchBrowser();
+  });
+  after(async () => {
+    await shared.browser?.close();
+    shared.server?.close();
+  });
+  return shared;
 }
 
 // Opens the served game in a new context of its own: options are `game` (a game number for the

@@ -3,26 +3,18 @@
 // pixel to one and every square shows the generator's picture, and the sheets the pictures are
 // served in, laid out and recompressed at build time, hold the generator's very pixels, as do
 // the recompressed icons.
-import { test, before, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
 import { join } from 'node:path';
-import { launchBrowser, openGame, projectRoot, screenOf, serveSite, site, squareRect, unlikeRegions } from './game-page.mjs';
+import { projectRoot, screenOf, sharedBrowser, site, squareRect, unlikeRegions } from './game-page.mjs';
 
-let server, browser;
-before(async () => {
-  server = await serveSite();
-  browser = await launchBrowser();
-});
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
+const shared = sharedBrowser();
 
 const generated = (file) => readFile(join(projectRoot, 'assets/pictures', file));
 
 test('at 510 x 433 the canvas is the designed window, one pixel to one, with every square drawn', async () => {
-  const { page, problems } = await openGame(browser, server, { game: 4242 });
+  const { page, problems } = await shared.openGame({ game: 4242 });
   const drawn = await page.evaluate(() => {
     const canvas = document.getElementById('screen');
     const box = canvas.getBoundingClientRect();
@@ -56,7 +48,7 @@ test('each sheet holds every picture of its set, and each icon its picture, pixe
     const icon = `icon/quadrelle-${size}.png`;
     pairs.push([{ png: await readFile(join(site, icon)) }, { png: await readFile(join(projectRoot, 'assets', icon)) }]);
   }
-  const page = await browser.newPage();
+  const page = await shared.browser.newPage();
   assert.deepEqual(await unlikeRegions(page, pairs), []);
   await page.close();
 });

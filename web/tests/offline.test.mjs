@@ -1,23 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The installable, offline game: the manifest names the game and its icons, the service worker
 // keeps every file of the site, and with the network gone a reload still deals the board.
-import { test, before, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readdir } from 'node:fs/promises';
-import { launchBrowser, openGame, screenOf, serveSite, site, waitForBoard } from './game-page.mjs';
+import { openGame, screenOf, serveSite, sharedBrowser, site, waitForBoard } from './game-page.mjs';
 
-let server, browser;
-before(async () => {
-  server = await serveSite();
-  browser = await launchBrowser();
-});
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
+const shared = sharedBrowser();
 
 test('the manifest makes the game installable, with its icons at 192 and 512 pixels', async () => {
-  const { page } = await openGame(browser, server);
+  const { page } = await shared.openGame();
   const manifest = await page.evaluate(async () => {
     const found = await (await fetch(document.querySelector('link[rel=manifest]').href)).json();
     for (const icon of found.icons) {
@@ -36,7 +28,7 @@ test('the manifest makes the game installable, with its icons at 192 and 512 pix
 test('with the network gone, a reload deals the board from the service worker', async () => {
   // A server of its own, which goes away for good.
   const leaving = await serveSite();
-  const { context, page, problems } = await openGame(browser, leaving, { game: 4242 });
+  const { context, page, problems } = await openGame(shared.browser, leaving, { game: 4242 });
   await page.evaluate(async () => {
     await navigator.serviceWorker.ready;
     while (!navigator.serviceWorker.controller) await new Promise((done) => setTimeout(done, 50));

@@ -2,23 +2,16 @@
 // The game played as a player would: a click steps an arrow square's colour and scores a point,
 // a move that reacts plays out its chain on the page's real clock, step by timed step, and the
 // address names the game being played.
-import { test, before, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { chainGame, clickUpperHalf, launchBrowser, openGame, screenOf, screensUntilRest, serveSite, squareCentre, steppedPicture,
-  waitForBoard } from './game-page.mjs';
+import {
+  chainGame, clickUpperHalf, screenOf, screensUntilRest, sharedBrowser, squareCentre, steppedPicture, waitForBoard,
+} from './game-page.mjs';
 
-let server, browser;
-before(async () => {
-  server = await serveSite();
-  browser = await launchBrowser();
-});
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
+const shared = sharedBrowser();
 
 test('a click on an arrow square steps its colour and scores one point', async () => {
-  const { page, problems } = await openGame(browser, server, { game: 12345 });
+  const { page, problems } = await shared.openGame({ game: 12345 });
   const before = await screenOf(page);
   const square = before.pictures.findIndex((picture) => /^sq\d(up|down)$/.test(picture));
   assert.ok(square >= 0, `game 12345 has a one-way arrow square: ${before.pictures.join(' ')}`);
@@ -36,7 +29,7 @@ test('a click on an arrow square steps its colour and scores one point', async (
 });
 
 test('a step that completes a run plays its chain out on the real clock', async () => {
-  const { page, problems } = await openGame(browser, server, { game: chainGame.number });
+  const { page, problems } = await shared.openGame({ game: chainGame.number });
   const started = Date.now();
   await clickUpperHalf(page, chainGame.square);
   const screens = await screensUntilRest(page);
@@ -51,7 +44,7 @@ test('a step that completes a run plays its chain out on the real clock', async 
 });
 
 test('the address names the game being played, and deals its board to whoever opens it', async () => {
-  const { page } = await openGame(browser, server, { game: 12345 });
+  const { page } = await shared.openGame({ game: 12345 });
   const pagesVisited = await page.evaluate(() => history.length);
   await page.keyboard.press('F2');
   await waitForBoard(page);
@@ -59,8 +52,8 @@ test('the address names the game being played, and deals its board to whoever op
   assert.notEqual(dealt.gameNumber, '12345');
   assert.equal(new URL(page.url()).hash, `#game=${dealt.gameNumber}`);
 
-  const shared = await openGame(browser, server, { game: dealt.gameNumber });
-  assert.deepEqual((await screenOf(shared.page)).pictures, dealt.pictures);
+  const sharedLink = await shared.openGame({ game: dealt.gameNumber });
+  assert.deepEqual((await screenOf(sharedLink.page)).pictures, dealt.pictures);
   // A new game replaces the address rather than adding to the browser's history.
   assert.equal(await page.evaluate(() => history.length), pagesVisited);
 });

@@ -2,19 +2,11 @@
 // The clips through Web Audio: the page's AudioBufferSourceNodes are watched from an init
 // script. A chain's reactions each start the long clip, and each new clip cuts off the one still
 // playing, as the desktop's do.
-import { test, before, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { chainGame, clickUpperHalf, launchBrowser, openGame, screensUntilRest, serveSite } from './game-page.mjs';
+import { chainGame, clickUpperHalf, screensUntilRest, sharedBrowser } from './game-page.mjs';
 
-let server, browser;
-before(async () => {
-  server = await serveSite();
-  browser = await launchBrowser();
-});
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
+const shared = sharedBrowser();
 
 // Runs in the page before the game: every source started, with its clip's length, and when it
 // was let go of.
@@ -33,7 +25,7 @@ function watchSources() {
 }
 
 test('each reaction of a chain starts the long clip and cuts off the one before', async () => {
-  const { page, problems } = await openGame(browser, server, { game: chainGame.number, init: watchSources });
+  const { page, problems } = await shared.openGame({ game: chainGame.number, init: watchSources });
   await clickUpperHalf(page, chainGame.square);
   await screensUntilRest(page);
   const played = await page.evaluate(() => window.clipsPlayed);

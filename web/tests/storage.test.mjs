@@ -1,22 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The browser's storage: what the player set is there after a reload, stored values that are not
 // valid fall back to the defaults without harm, and a storage that keeps nothing is said once.
-import { test, before, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { launchBrowser, openGame, pagePoint, screenOf, serveSite, waitForBoard } from './game-page.mjs';
+import { pagePoint, screenOf, sharedBrowser, waitForBoard } from './game-page.mjs';
 
-let server, browser;
-before(async () => {
-  server = await serveSite();
-  browser = await launchBrowser();
-});
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
+const shared = sharedBrowser();
 
 test('the start level set with the spinner is there after a reload', async () => {
-  const { page, problems } = await openGame(browser, server, { game: 4242 });
+  const { page, problems } = await shared.openGame({ game: 4242 });
   // The spinner's upper arrow, in the designed window's pixels.
   const raise = await pagePoint(page, 488, 398);
   await page.mouse.click(raise.x, raise.y);
@@ -29,7 +21,7 @@ test('the start level set with the spinner is there after a reload', async () =>
 });
 
 test('hostile stored values fall back to the defaults', async () => {
-  const { page, problems } = await openGame(browser, server, {
+  const { page, problems } = await shared.openGame({
     game: 4242,
     init: () => {
       localStorage.setItem('General/HiScore', '+85');
@@ -47,7 +39,7 @@ test('hostile stored values fall back to the defaults', async () => {
 // (a full quota), the game goes on, and says once that it cannot save.
 for (const [what, refuses] of [['keeps nothing', () => true], ['is full', (name) => name.includes('/')]]) {
   test(`where the browser's storage ${what}, the game says once that it cannot save`, async () => {
-    const { page, problems } = await openGame(browser, server, {
+    const { page, problems } = await shared.openGame({
       game: 4242,
       init: (refusesSource) => {
         const refuses = eval(refusesSource);
