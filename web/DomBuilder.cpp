@@ -53,6 +53,10 @@ bool contains(const val& element, const val& node) {
     return element.call<bool>("contains", node);
 }
 
+val byId(std::string_view id) {
+    return document().call<val>("getElementById", std::string(id));
+}
+
 val focusedElement() {
     return document()["activeElement"];
 }

@@ -13,6 +13,8 @@ namespace quadrelle::web::dom {
 
 emscripten::val document();
 emscripten::val element(std::string_view tag, std::string_view className = {});
+// The page's element of that id, or null.
+emscripten::val byId(std::string_view id);
 // An element holding a text.
 emscripten::val textElement(std::string_view tag, std::string_view text, std::string_view className = {});
 // Appends the child to the parent; gives back the child.

@@ -10,6 +10,7 @@
 
 #include "BoardPainter.h"
 #include "BrowserClock.h"
+#include "CaptionFonts.h"
 #include "DomBuilder.h"
 #include "KeyText.h"
 #include "PageAddress.h"
@@ -46,6 +47,12 @@ bool movesTheCursor(play::BoardKey key) {
     return key == Left || key == Right || key == Up || key == Down;
 }
 
+// Asks the page to keep the site for offline play (index.html).
+void workOffline() {
+    const val work = val::global("quadrelleWorkOffline");
+    if (work.typeOf().as<std::string>() == "function") work();
+}
+
 std::optional<play::ShortcutAction> windowShortcutOf(std::string_view key) {
     for (const play::Shortcut& shortcut : play::shortcuts()) {
         if (shortcut.scope != play::ShortcutScope::Window) continue;
@@ -74,8 +81,8 @@ void GamePage::start(GameNumber firstGame) {
     window_.fitCaptions(canvas_);
     listen();
     session_.start(firstGame);
-    // Before the first frame, so the pictures' cutting need not wait for it.
     choosePictures();
+    requestRedraw();
 }
 
 void GamePage::listen() {
@@ -94,10 +101,7 @@ void GamePage::listen() {
                       val::module_property("quadrelleSaveSettings"));
     window.call<void>("addEventListener", std::string("hashchange"),
                       val::module_property("quadrelleAddressChanged"));
-    // The page asks for the fonts as it opens (index.html).
-    const val fonts = val::global("quadrelleFonts");
-    if (fonts.isUndefined()) return fontsArrived();
-    fonts.call<void>("then", val::module_property("quadrelleFontsArrived"));
+    addCaptionFonts().call<void>("then", val::module_property("quadrelleFontsArrived"));
 }
 
 EM_BOOL GamePage::onMouseDown(int, const EmscriptenMouseEvent* event, void* page) {
@@ -141,21 +145,37 @@ EM_BOOL GamePage::onVisibility(int, const EmscriptenVisibilityChangeEvent* event
 }
 
 EM_BOOL GamePage::onAnimationFrame(double, void* page) {
-    auto& self = *static_cast<GamePage*>(page);
-    self.redrawPending_ = false;
-    self.redraw();
-    // The page's own controls come in a task of their own after the first frame, which then
-    // waits for nothing it does not show.
-    if (!std::exchange(self.pageControlsAsked_, true)) {
-        emscripten_set_timeout([](void* page) { static_cast<GamePage*>(page)->addMenuControl(); }, 0, &self);
-        emscripten_set_timeout([](void* page) { static_cast<GamePage*>(page)->addBoardGrid(); }, 0, &self);
-    }
-    // Marked for whoever measures the page's start, as a user timing entry costs nothing to ask for.
-    if (!self.boardShown_ && self.boardReady()) {
-        self.boardShown_ = true;
-        val::global("performance").call<void>("mark", std::string("quadrelle-first-board"));
-    }
+    static_cast<GamePage*>(page)->drawFrame();
     return EM_FALSE;
+}
+
+void GamePage::drawFrame() {
+    if (std::exchange(redrawPending_, false)) emscripten_cancel_animation_frame(frameRequest_);
+    redraw();
+    if (!std::exchange(pageControlsAsked_, true)) askForPageControls();
+    if (boardShown_ || !boardReady()) return;
+    boardShown_ = true;
+    // Marked for whoever measures the page's start, as a user timing entry costs nothing to ask for.
+    val::global("performance").call<void>("mark", std::string("quadrelle-first-board"));
+}
+
+void GamePage::askForPageControls() {
+    // In tasks of their own two frames on, once the first frame is on screen, so that nothing
+    // they do holds it back; and after them the keeping of the site for offline play.
+    const auto inTwoFrames = [](double, void* page) {
+        emscripten_request_animation_frame(
+            [](double, void* page) {
+                emscripten_set_timeout([](void* page) { static_cast<GamePage*>(page)->addMenuControl(); }, 0,
+                                       page);
+                emscripten_set_timeout([](void* page) { static_cast<GamePage*>(page)->addBoardGrid(); }, 0,
+                                       page);
+                emscripten_set_timeout([](void*) { workOffline(); }, 0, nullptr);
+                return EM_FALSE;
+            },
+            page);
+        return EM_FALSE;
+    };
+    emscripten_request_animation_frame(inTwoFrames, this);
 }
 
 void GamePage::addMenuControl() {
@@ -390,9 +410,11 @@ void GamePage::fit() {
 }
 
 void GamePage::requestRedraw() {
+    // The first whole board is drawn as soon as all it needs is there, not at the next frame.
+    if (!boardShown_ && boardReady()) return drawFrame();
     if (redrawPending_) return;
     redrawPending_ = true;
-    emscripten_request_animation_frame(&GamePage::onAnimationFrame, this);
+    frameRequest_ = emscripten_request_animation_frame(&GamePage::onAnimationFrame, this);
 }
 
 void GamePage::choosePictures() {

@@ -74,6 +74,8 @@ private:
     static EM_BOOL onResize(int, const EmscriptenUiEvent*, void* page);
     static EM_BOOL onVisibility(int, const EmscriptenVisibilityChangeEvent* event, void* page);
     static EM_BOOL onAnimationFrame(double, void* page);
+    // Draws the window now, in place of any frame asked for.
+    void drawFrame();
 
     // A button pressed or let go at a point of the page's viewport, by the mouse or for a
     // finger; buttonsHeld are those still down after it.
@@ -95,6 +97,7 @@ private:
     void openMenuAtFocus();
     void contextMenuAsked(const emscripten::val& event);
     // The page's own controls, each made in a task of its own after the first frame.
+    void askForPageControls();
     void addMenuControl();
     void addBoardGrid();
     void fit();
@@ -144,6 +147,7 @@ private:
     bool focusShown_ = false;
     bool fontsArrived_ = false;
     bool redrawPending_ = false;
+    long frameRequest_ = 0;
     bool boardShown_ = false;
     bool pageControlsAsked_ = false;
 };

@@ -7,6 +7,8 @@
 
 #include "BrowserClock.h"
 #include "BrowserLanguage.h"
+#include "CaptionFonts.h"
+#include "DomBuilder.h"
 #include "GamePage.h"
 #include "PageAddress.h"
 #include "PageBindings.h"
@@ -16,8 +18,9 @@ using namespace quadrelle::web;
 
 int main() {
     static WebAudioSound sound;
-    const emscripten::val canvas =
-        emscripten::val::global("document").call<emscripten::val>("getElementById", std::string("screen"));
+    const emscripten::val canvas = dom::byId("screen");
+    // The captions' font is made ready first, as the first frame waits for it.
+    addCaptionFonts();
     static GamePage page(canvas, sound, browserLanguage());
     bindPage(page);
     // The first game starts in a task of its own, so neither the loading nor the start holds

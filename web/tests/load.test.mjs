@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The page loads and draws the designed window: at 510 x 433 the canvas fills the page one
-// pixel to one and every square shows the generator's picture, and the sheets the pictures are
-// served in, laid out and recompressed at build time, hold the generator's very pixels, as do
-// the recompressed icons.
+// pixel to one and every square shows the generator's picture; the captions' face comes with
+// the game; the game starts also where the server misnames its code; and the sheets the
+// pictures are served in, laid out and recompressed at build time, hold the generator's very
+// pixels, as do the recompressed icons.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
 import { join } from 'node:path';
-import { projectRoot, screenOf, sharedBrowser, site, squareRect, unlikeRegions } from './game-page.mjs';
+import { designedSize, projectRoot, screenOf, sharedBrowser, site, squareRect, unlikeRegions, waitForBoard }
+  from './game-page.mjs';
 
 const shared = sharedBrowser();
 
@@ -27,6 +29,28 @@ test('at 510 x 433 the canvas is the designed window, one pixel to one, with eve
     [{ rect: squareRect(square) }, { png: await generated(`${name}.png`) }]));
   assert.deepEqual(await unlikeRegions(page, pairs), [], 'squares drawn unlike their pictures');
   assert.deepEqual(problems, []);
+});
+
+test('the game brings the captions\' face itself, both weights ready to draw with, and the page fetches no font', async () => {
+  const { page, problems } = await shared.openGame({ game: 4242 });
+  const faces = await page.evaluate(() => [...document.fonts].map((face) => `${face.family} ${face.weight} ${face.status}`));
+  assert.deepEqual(faces.sort(), ['Liberation Mono bold loaded', 'Liberation Mono normal loaded']);
+  const fetched = await page.evaluate(() => performance.getEntriesByType('resource').map((entry) => entry.name));
+  assert.deepEqual(fetched.filter((address) => /\.(woff2?|ttf|otf)$/.test(address)), []);
+  assert.deepEqual(problems, []);
+});
+
+test('a server that does not say the game\'s code is WebAssembly still serves a game that starts', async () => {
+  const context = await shared.browser.newContext({ viewport: designedSize });
+  await context.route('**/quadrelle.wasm', async (route) => {
+    const response = await route.fetch();
+    await route.fulfill({ status: 200, body: await response.body(), headers: { 'Content-Type': 'application/octet-stream' } });
+  });
+  const page = await context.newPage();
+  await page.goto(`${shared.server.url}#game=4242`);
+  await waitForBoard(page);
+  assert.equal((await screenOf(page)).gameNumber, '4242');
+  await context.close();
 });
 
 test('each sheet holds every picture of its set, and each icon its picture, pixel for pixel', async () => {
