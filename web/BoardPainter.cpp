@@ -68,8 +68,8 @@ void drawSquares(Canvas2D& canvas, const play::Screen& screen, const SquarePictu
     for (int square = 0; square < play::kSquareCount; ++square) {
         const play::PixelRect r = play::squareRect(square);
         canvas.fillRect(r.x, r.y, r.width, r.height, kBlack);
-        if (const auto image = pictures.imageOf(screen.pictures[static_cast<std::size_t>(square)]))
-            canvas.drawImage(*image, r.x, r.y, r.width, r.height);
+        if (const auto picture = pictures.pictureOf(screen.pictures[static_cast<std::size_t>(square)]))
+            canvas.drawImagePart(picture->sheet, picture->part, r.x, r.y, r.width, r.height);
     }
 }
 

@@ -19,9 +19,10 @@ EM_JS(void, quadrelle_canvas_fill_rect, (EM_VAL context, double x, double y, dou
     Emval.toValue(context).fillRect(x, y, width, height);
 });
 
-EM_JS(void, quadrelle_canvas_draw_image,
-      (EM_VAL context, EM_VAL image, double x, double y, double width, double height), {
-    Emval.toValue(context).drawImage(Emval.toValue(image), x, y, width, height);
+EM_JS(void, quadrelle_canvas_draw_image_part,
+      (EM_VAL context, EM_VAL image, double partX, double partY, double partWidth, double partHeight,
+       double x, double y, double width, double height), {
+    Emval.toValue(context).drawImage(Emval.toValue(image), partX, partY, partWidth, partHeight, x, y, width, height);
 });
 
 EM_JS(void, quadrelle_canvas_set_font, (EM_VAL context, const char* font), {
@@ -155,8 +156,10 @@ void Canvas2D::fillGradientRect(double x, double y, double width, double height,
     context_.call<void>("fill");
 }
 
-void Canvas2D::drawImage(const val& image, double x, double y, double width, double height) {
-    quadrelle_canvas_draw_image(context_.as_handle(), image.as_handle(), x, y, width, height);
+void Canvas2D::drawImagePart(const val& image, const ImagePart& part, double x, double y, double width,
+                             double height) {
+    quadrelle_canvas_draw_image_part(context_.as_handle(), image.as_handle(), part.x, part.y, part.width,
+                                     part.height, x, y, width, height);
 }
 
 void Canvas2D::setFont(const std::string& font) {

@@ -30,6 +30,14 @@ struct Point {
 
 enum class TextAlign { Left, Centre, Right };
 
+// A rectangle of an image's own pixels.
+struct ImagePart {
+    double x;
+    double y;
+    double width;
+    double height;
+};
+
 struct FontMetrics {
     double ascent;
     double descent;
@@ -52,7 +60,9 @@ public:
     // from left to right, and outlined.
     void fillGradientRect(double x, double y, double width, double height, Colour from, Colour to,
                           bool vertical, double cornerRadius = 0);
-    void drawImage(const emscripten::val& image, double x, double y, double width, double height);
+    // Draws the part of the image into the rectangle, scaled to fill it.
+    void drawImagePart(const emscripten::val& image, const ImagePart& part, double x, double y, double width,
+                       double height);
 
     void setFont(const std::string& font);
     double textWidth(std::string_view text);

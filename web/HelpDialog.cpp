@@ -22,8 +22,9 @@ val picture(std::string_view name, bool colourSymbols) {
     dom::setAttribute(image, "srcset", sheetPath(colourSymbols, true) + " 2x");
     dom::setAttribute(image, "width", "60");
     dom::setAttribute(image, "height", "60");
+    const ImagePart part = partOfSheet(placeInSheet(name), 60);
     dom::setAttribute(image, "style",
-                      "object-position: " + std::to_string(-60 * placeInSheet(name)) + "px 0");
+                      "object-position: " + std::to_string(-static_cast<int>(part.x)) + "px 0");
     // The words beside them say what they show.
     dom::setAttribute(image, "alt", "");
     return image;

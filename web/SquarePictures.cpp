@@ -5,21 +5,19 @@
 
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
-// Asks the page for a sheet's pictures (quadrelleSheetPictures, in index.html, which asks for
-// the first board's sheet before the game has loaded) and takes them, once they have arrived, in
-// the order of the places given; then calls onLoad. Resolves to an object whose `pictures` is
-// empty until then.
+// Asks the page for a sheet (quadrelleSheet, in index.html, which asks for the first board's
+// sheet before the game has loaded) and takes it once it has arrived; then calls onLoad.
+// Resolves to an object whose `sheet` is missing until then.
 // clang-format off
-EM_JS(emscripten::EM_VAL, quadrelle_load_sheet,
-      (const char* path, const int* places, int count, emscripten::EM_VAL onLoad), {
-    const set = { pictures: [] };
-    const from = Array.from(HEAP32.subarray(places >> 2, (places >> 2) + count));
+EM_JS(emscripten::EM_VAL, quadrelle_load_sheet, (const char* path, emscripten::EM_VAL onLoad), {
+    const set = {};
     const done = Emval.toValue(onLoad);
     const address = UTF8ToString(path);
-    quadrelleSheetPictures(address)
-        .then((pictures) => {
-            set.pictures = from.map((place) => pictures[place]);
+    quadrelleSheet(address)
+        .then((sheet) => {
+            set.sheet = sheet;
             done(set);
         })
         .catch((error) => console.error("Quadrelle!: cannot load " + address, error));
@@ -30,6 +28,13 @@ EM_JS(emscripten::EM_VAL, quadrelle_load_sheet,
 namespace quadrelle::web {
 
 using emscripten::val;
+
+namespace {
+
+// Each picture lies between margins of 4 of its 60 pixels that repeat its edges.
+constexpr double kMarginPerPicturePixel = 4.0 / 60.0;
+
+} // namespace
 
 std::string sheetPath(bool withSymbols, bool sharp) {
     return std::string("pictures/") + (withSymbols ? "symbols" : "plain") + (sharp ? "@2x" : "") + ".png";
@@ -50,13 +55,14 @@ int placeInSheet(Picture picture) {
     return placeInSheet(play::pictureName(picture));
 }
 
+ImagePart partOfSheet(int place, double pictureSize) {
+    const double margin = pictureSize * kMarginPerPicturePixel;
+    return {place * (pictureSize + 2 * margin) + margin, 0, pictureSize, pictureSize};
+}
+
 SquarePictures::Set SquarePictures::load(bool withSymbols, bool sharp) const {
-    std::vector<int> places;
-    for (int n = 0; n < play::kPictureCount; ++n) places.push_back(placeInSheet(static_cast<Picture>(n)));
     const std::string path = sheetPath(withSymbols, sharp);
-    return {val::take_ownership(
-                quadrelle_load_sheet(path.c_str(), places.data(), play::kPictureCount, onLoad_.as_handle())),
-            {}};
+    return {val::take_ownership(quadrelle_load_sheet(path.c_str(), onLoad_.as_handle())), std::nullopt, 0};
 }
 
 void SquarePictures::choose(bool withSymbols, bool sharp) {
@@ -66,22 +72,23 @@ void SquarePictures::choose(bool withSymbols, bool sharp) {
     chosen_ = &found->second;
 }
 
-bool SquarePictures::cut() const {
+bool SquarePictures::arrived() const {
     if (chosen_ == nullptr) return false;
-    if (!chosen_->pictures.empty()) return true;
-    const val cutOut = chosen_->sheet["pictures"];
-    if (cutOut["length"].as<int>() != play::kPictureCount) return false;
-    for (int n = 0; n < play::kPictureCount; ++n) chosen_->pictures.push_back(cutOut[n]);
+    if (chosen_->sheet) return true;
+    const val sheet = chosen_->arriving["sheet"];
+    if (sheet.isUndefined()) return false;
+    chosen_->sheet = sheet;
+    chosen_->pictureSize = sheet["naturalHeight"].as<double>();
     return true;
 }
 
-std::optional<val> SquarePictures::imageOf(Picture picture) const {
-    if (!cut()) return std::nullopt;
-    return chosen_->pictures[static_cast<std::size_t>(picture)];
+std::optional<SheetPicture> SquarePictures::pictureOf(Picture picture) const {
+    if (!arrived()) return std::nullopt;
+    return SheetPicture{*chosen_->sheet, partOfSheet(placeInSheet(picture), chosen_->pictureSize)};
 }
 
 bool SquarePictures::allArrived() const {
-    return cut();
+    return arrived();
 }
 
 } // namespace quadrelle::web

@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
 # Lays the square pictures of one set side by side in one PNG, so the page fetches one file per
-# set rather than 23: the plain pictures of the given folder in the order of their names (bytewise,
-# without suffix and extension), each
-# taken from the symbols folder instead when one is given and has it (the empty square has no
-# symbol). The pixels are copied as they are; the generator's pictures are 8-bit RGB PNGs.
+# set rather than 23: the plain pictures of the given folder in the order of their names
+# (bytewise, without suffix and extension), each taken from the symbols folder instead when one
+# is given and has it (the empty square has no symbol), each between margins that repeat its
+# edges. The pixels are copied as they are; the generator's pictures are 8-bit RGB PNGs.
 #   PictureSheets.py OUTPUT PLAIN-FOLDER SUFFIX [SYMBOLS-FOLDER]     (SUFFIX: "" or "@2x")
 import struct
 import sys
@@ -66,8 +66,14 @@ def main(output, plain, suffix, symbols=None):
     size = pictures[0][0]
     if any((width, height) != (size, size) for width, height, _ in pictures):
         sys.exit('the pictures of a set differ in size')
-    rows = [b''.join(rows[y] for _, _, rows in pictures) for y in range(size)]
-    write_png(Path(output), size * len(pictures), size, rows)
+    # Each picture's outermost columns are repeated into a margin on either side, 4 pixels of
+    # the designed 60, so that a page drawing the sheet scaled finds the picture's own edge
+    # beyond it, as it would at the edge of a picture of its own, and never its neighbour.
+    margin = size * 4 // 60
+    def extended(row):
+        return row[:3] * margin + row + row[-3:] * margin
+    rows = [b''.join(extended(rows[y]) for _, _, rows in pictures) for y in range(size)]
+    write_png(Path(output), (size + 2 * margin) * len(pictures), size, rows)
 
 
 if __name__ == '__main__':

@@ -53,7 +53,7 @@ test('a server that does not say the game\'s code is WebAssembly still serves a 
   await context.close();
 });
 
-test('each sheet holds every picture of its set, and each icon its picture, pixel for pixel', async () => {
+test('each sheet holds every picture of its set between margins that repeat its edges, and each icon its picture, pixel for pixel', async () => {
   const names = ['sq0', 'sq0up', 'sq1', 'sq1234', 'sq1down', 'sq1up', 'sq1updown', 'sq2', 'sq2down', 'sq2up',
     'sq2updown', 'sq3', 'sq3down', 'sq3up', 'sq3updown', 'sq4', 'sq4down', 'sqEmpty', 'tri0r', 'tri1r', 'tri2r',
     'tri3r', 'tri4r'];
@@ -61,11 +61,19 @@ test('each sheet holds every picture of its set, and each icon its picture, pixe
   for (const [set, folder] of [['plain', ''], ['symbols', 'symbols/']]) {
     for (const [suffix, size] of [['', 60], ['@2x', 120]]) {
       const sheet = await readFile(join(site, 'pictures', `${set}${suffix}.png`));
+      // Each picture lies between margins of 4 of its 60 pixels that repeat its outermost columns:
+      // the columns from a margin's outer end to the picture's edge are all alike, so those
+      // columns are the same seen from one column further.
+      const margin = size * 4 / 60;
+      const columns = (x) => ({ png: sheet, rect: { x, y: 0, width: margin, height: size } });
       for (const [place, name] of names.entries()) {
         const file = `${name === 'sqEmpty' ? '' : folder}${name}${suffix}.png`;
-        pairs.push([{ png: sheet, rect: { x: place * size, y: 0, width: size, height: size } }, { png: await generated(file) }]);
+        const left = place * (size + 2 * margin);
+        pairs.push([{ png: sheet, rect: { x: left + margin, y: 0, width: size, height: size } }, { png: await generated(file) }]);
+        pairs.push([columns(left), columns(left + 1)]);
+        pairs.push([columns(left + margin + size - 1), columns(left + margin + size)]);
       }
-      pairs.push([{ png: sheet }, { png: sheet, rect: { x: 0, y: 0, width: names.length * size, height: size } }]);
+      pairs.push([{ png: sheet }, { png: sheet, rect: { x: 0, y: 0, width: names.length * (size + 2 * margin), height: size } }]);
     }
   }
   for (const size of [32, 192, 512]) {
