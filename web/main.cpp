@@ -2,7 +2,6 @@
 // The browser's game: the page's canvas becomes the game's window. The first game is the one
 // the address names ("#game=12345"), else one drawn from the clock. The page lives as long as
 // the browser's tab.
-#include <emscripten/eventloop.h>
 #include <emscripten/val.h>
 
 #include "BrowserClock.h"
@@ -23,9 +22,8 @@ int main() {
     addCaptionFonts();
     static GamePage page(canvas, sound, browserLanguage());
     bindPage(page);
-    // The first game starts in a task of its own, so neither the loading nor the start holds
-    // the page up for long.
-    emscripten_set_timeout([](void*) { page.start(gameNumberInAddress().value_or(gameNumberFromClock())); },
-                           0, nullptr);
+    // The first game starts at once: in a task of its own it waited behind whatever the browser
+    // had queued by then.
+    page.start(gameNumberInAddress().value_or(gameNumberFromClock()));
     return 0;
 }
