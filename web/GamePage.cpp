@@ -78,7 +78,7 @@ GamePage::~GamePage() {
 void GamePage::start(GameNumber firstGame) {
     val::global("document").set("title", std::string(play::kWindowCaption));
     fit();
-    window_.fitCaptions(canvas_);
+    // The captions are fitted once their font is there (fontsArrived), before any frame.
     listen();
     session_.start(firstGame);
     choosePictures();

@@ -6,7 +6,6 @@
 
 #include "BrowserClock.h"
 #include "BrowserLanguage.h"
-#include "CaptionFonts.h"
 #include "DomBuilder.h"
 #include "GamePage.h"
 #include "PageAddress.h"
@@ -18,8 +17,6 @@ using namespace quadrelle::web;
 int main() {
     static WebAudioSound sound;
     const emscripten::val canvas = dom::byId("screen");
-    // The captions' font is made ready first, as the first frame waits for it.
-    addCaptionFonts();
     static GamePage page(canvas, sound, browserLanguage());
     bindPage(page);
     // The first game starts at once: in a task of its own it waited behind whatever the browser
