@@ -31,12 +31,19 @@ test('at 510 x 433 the canvas is the designed window, one pixel to one, with eve
   assert.deepEqual(problems, []);
 });
 
-test('the game brings the captions\' face itself, both weights ready to draw with, and the page fetches no font', async () => {
+test('the game brings the captions\' face itself, both weights ready to draw with, and its start fetches the code and one sheet, each once', async () => {
   const { page, problems } = await shared.openGame({ game: 4242 });
   const faces = await page.evaluate(() => [...document.fonts].map((face) => `${face.family} ${face.weight} ${face.status}`));
   assert.deepEqual(faces.sort(), ['Liberation Mono bold loaded', 'Liberation Mono normal loaded']);
-  const fetched = await page.evaluate(() => performance.getEntriesByType('resource').map((entry) => entry.name));
-  assert.deepEqual(fetched.filter((address) => /\.(woff2?|ttf|otf)$/.test(address)), []);
+  const fetched = await page.evaluate(() => {
+    const firstBoard = performance.getEntriesByName('quadrelle-first-board')[0].startTime;
+    return performance.getEntriesByType('resource').filter((entry) => entry.startTime < firstBoard)
+      .map((entry) => new URL(entry.name).pathname.slice(1));
+  });
+  // No font and no loading picture: the game and the page carry them. The favicon is the
+  // browser's own, fetched whenever it gets to it.
+  assert.deepEqual(fetched.filter((path) => path !== 'icon/quadrelle-32.png').sort(),
+    ['pictures/plain.png', 'quadrelle.js', 'quadrelle.wasm']);
   assert.deepEqual(problems, []);
 });
 
