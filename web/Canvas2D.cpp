@@ -88,6 +88,7 @@ void Canvas2D::setBackingSize(int width, int height) {
                         static_cast<double>(height) / play::kClientHeight, 0, 0);
     context_.set("imageSmoothingQuality", std::string("high"));
     font_.clear();
+    savedFonts_.clear();
 }
 
 void Canvas2D::setFill(Colour colour) {
@@ -173,11 +174,19 @@ double Canvas2D::textWidth(std::string_view text) {
 }
 
 FontMetrics Canvas2D::fontMetrics(double pixelSize) {
+    if (const auto known = fontMetrics_.find(font_); known != fontMetrics_.end()) return known->second;
     double descent = 0;
     const double ascent = quadrelle_canvas_font_metrics(context_.as_handle(), &descent);
-    if (ascent >= 0) return {ascent, descent};
     // A browser without font metrics gets the typewriter face's own proportions.
-    return {std::round(pixelSize * 0.833), std::round(pixelSize * 0.300)};
+    const FontMetrics metrics =
+        ascent >= 0 ? FontMetrics{ascent, descent}
+                    : FontMetrics{std::round(pixelSize * 0.833), std::round(pixelSize * 0.300)};
+    if (!font_.empty()) fontMetrics_.emplace(font_, metrics);
+    return metrics;
+}
+
+void Canvas2D::forgetFontMetrics() {
+    fontMetrics_.clear();
 }
 
 void Canvas2D::fillText(std::string_view text, double x, double baselineY, Colour colour, TextAlign align) {
@@ -191,12 +200,17 @@ void Canvas2D::fillText(std::string_view text, double x, double baselineY, Colou
 
 void Canvas2D::save() {
     context_.call<void>("save");
+    savedFonts_.push_back(font_);
 }
 
 void Canvas2D::restore() {
     context_.call<void>("restore");
     // The font set since save() is gone with the rest of the state.
     font_.clear();
+    if (!savedFonts_.empty()) {
+        font_ = std::move(savedFonts_.back());
+        savedFonts_.pop_back();
+    }
 }
 
 void Canvas2D::clipTo(double x, double y, double width, double height) {

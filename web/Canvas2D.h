@@ -6,6 +6,7 @@
 #include <emscripten/val.h>
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -66,8 +67,10 @@ public:
 
     void setFont(const std::string& font);
     double textWidth(std::string_view text);
-    // The current font's, which is pixelSize pixels tall.
+    // The current font's, which is pixelSize pixels tall: measured once per font.
     FontMetrics fontMetrics(double pixelSize);
+    // A face has arrived: fonts measured before it may have been drawn in another.
+    void forgetFontMetrics();
     // Draws a line of text with its baseline at y.
     void fillText(std::string_view text, double x, double baselineY, Colour colour, TextAlign align);
 
@@ -82,7 +85,10 @@ private:
 
     emscripten::val element_;
     emscripten::val context_;
+    // The context's font as last set, empty where unknown; and as it was at each save().
     std::string font_;
+    std::vector<std::string> savedFonts_;
+    std::map<std::string, FontMetrics, std::less<>> fontMetrics_;
 };
 
 std::string cssColour(Colour colour);

@@ -130,9 +130,10 @@ void DesignedWindow::drawLabel(Canvas2D& canvas, const Control& control, std::st
     if (const auto back = canvasColourOf(design.back)) canvas.fillRect(r.x, r.y, r.width, r.height, *back);
     const Colour fore = canvasColourOf(design.fore).value_or(Colour{});
     const TextAlign align = textAlignOf(design.alignment);
+    // Set before save(), so that the next label in the same font need not set it again.
+    canvas.setFont(control.font.css());
     canvas.save();
     canvas.clipTo(r.x, r.y, r.width, r.height);
-    canvas.setFont(control.font.css());
     const FontMetrics metrics = canvas.fontMetrics(control.font.pixelSize);
     const double ascent = std::round(metrics.ascent);
     const double spacing = ascent + std::round(metrics.descent);

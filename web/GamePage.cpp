@@ -392,6 +392,7 @@ void GamePage::contextMenuAsked(const val& event) {
 
 void GamePage::fontsArrived() {
     fontsArrived_ = true;
+    canvas_.forgetFontMetrics();
     window_.fitCaptions(canvas_);
     requestRedraw();
 }
