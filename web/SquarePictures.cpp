@@ -72,7 +72,7 @@ void SquarePictures::choose(bool withSymbols, bool sharp) {
     chosen_ = &found->second;
 }
 
-bool SquarePictures::arrived() const {
+bool SquarePictures::allArrived() const {
     if (chosen_ == nullptr) return false;
     if (chosen_->sheet) return true;
     const val sheet = chosen_->arriving["sheet"];
@@ -83,12 +83,8 @@ bool SquarePictures::arrived() const {
 }
 
 std::optional<SheetPicture> SquarePictures::pictureOf(Picture picture) const {
-    if (!arrived()) return std::nullopt;
+    if (!allArrived()) return std::nullopt;
     return SheetPicture{*chosen_->sheet, partOfSheet(placeInSheet(picture), chosen_->pictureSize)};
-}
-
-bool SquarePictures::allArrived() const {
-    return arrived();
 }
 
 } // namespace quadrelle::web

@@ -41,6 +41,7 @@ public:
     void choose(bool withSymbols, bool sharp);
     // The picture in the chosen set; nothing while its sheet has not arrived, or could not.
     std::optional<SheetPicture> pictureOf(Picture picture) const;
+    // The chosen set's sheet has arrived; it is taken from the page the first time this is asked.
     bool allArrived() const;
 
 private:
@@ -53,8 +54,6 @@ private:
     };
 
     Set load(bool withSymbols, bool sharp) const;
-    // Takes the chosen set's sheet once it has arrived; false while it has not.
-    bool arrived() const;
 
     emscripten::val onLoad_;
     std::map<std::pair<bool, bool>, Set> sets_;
